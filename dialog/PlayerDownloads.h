@@ -1,0 +1,8 @@
+// Where the player can be downloaded. The no-player message and the About
+// box both end with this list, so the two can never disagree.
+#pragma once
+
+#include "CString.h"
+
+// The four download addresses, in their fixed order, joined by " or ".
+CString PlayerDownloadAddresses();

@@ -1,0 +1,49 @@
+// CReelkickDlg: the main window. Its members are the whole state of the
+// program: the command-line fragments chosen so far, the options, and the
+// texts of the command-line and info boxes.
+#pragma once
+
+#include <windows.h>
+
+#include "CDialog.h"
+#include "CString.h"
+#include "DataExchange.h"
+
+class CReelkickDlg : public CDialog {
+public:
+    explicit CReelkickDlg(CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnPlay();
+    void OnChoosePlayer();
+    void OnChooseMovie();
+    void OnChooseSubtitle();
+    void OnDeleteCmd();
+    void OnCurrentPlayer();
+    void OnFullscreen();
+    void OnFramerateFocus();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HICON OnQueryDragIcon();
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_szStartDir;       // the working folder at start-up, whatever its length
+    CString m_strCmdLine;       // command-line box
+    CString m_strCmdBuild;      // the command OnPlay is assembling
+    CString m_strFramerate;     // framerate box
+    int m_bCurrentPlayer = 0;   // "current mplayer" box: 1 ticked, 0 cleared
+    CString m_strInfo;          // info box: every outcome is reported here
+    int m_bFullscreen = 0;      // "&fullscreen" box: 1 ticked, 0 cleared
+    HICON m_hMainIcon;
+    CString m_strSubtitleArg;   // subtitle fragment
+    CString m_strMovieArg;      // movie fragment
+    CString m_strPlayerArg;     // player fragment in use; "" means no player
+    CString m_strOtherPlayerArg;  // the player last chosen with the "MPlayer" button
+    CString m_strShellPrefix;   // "cmd /C \"" where there is a shell, else ""
+};

@@ -1,0 +1,46 @@
+#include "CFileDialog.h"
+
+#include <mbstring.h>
+
+#include "CWnd.h"
+
+namespace {
+
+// Room for the longest path the platform hands out.
+const size_t kPathBufferSize = 32768;
+
+// The part after the last `separator`, or the whole text when there is none.
+// _mbsrchr does not mistake the trail byte of a double-byte character for it.
+const char* After(const char* text, unsigned separator) {
+    auto* found = _mbsrchr(reinterpret_cast<const unsigned char*>(text), separator);
+    return found ? reinterpret_cast<const char*>(found) + 1 : text;
+}
+
+}  // namespace
+
+CFileDialog::CFileDialog(BOOL openFileDialog, DWORD flags)
+    : m_bOpenFileDialog(openFileDialog), m_file(kPathBufferSize, '\0'), m_ofn() {
+    m_ofn.lStructSize = sizeof m_ofn;
+    m_ofn.lpstrFile = &m_file[0];
+    m_ofn.nMaxFile = static_cast<DWORD>(m_file.size());
+    m_ofn.Flags = flags;
+}
+
+INT_PTR CFileDialog::DoModal() {
+    m_ofn.hwndOwner = CWnd::GetSafeOwner(nullptr);
+    BOOL confirmed = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    return confirmed ? IDOK : IDCANCEL;
+}
+
+CString CFileDialog::GetPathName() const { return CString(m_file.c_str()); }
+
+CString CFileDialog::GetFileName() const {
+    const char* name = After(m_file.c_str(), '\\');
+    return CString(After(name, '/'));
+}
+
+CString CFileDialog::GetFileExt() const {
+    CString name = GetFileName();
+    const char* ext = After(name.GetString(), '.');
+    return CString(ext == name.GetString() ? "" : ext);
+}

@@ -1,0 +1,33 @@
+// CFileDialog: the platform's standard open-file (or save-file) dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "CString.h"
+
+class CFileDialog {
+public:
+    // With no default extension, no initial name and no filter, so every
+    // file is listed; the owner is the application's main window.
+    CFileDialog(BOOL openFileDialog, DWORD flags);
+    CFileDialog(const CFileDialog&) = delete;
+    CFileDialog& operator=(const CFileDialog&) = delete;
+
+    // IDOK when the user confirmed a file, IDCANCEL otherwise.
+    INT_PTR DoModal();
+
+    // After IDOK: the full path; the name with its extension, without the
+    // folder; the characters after the name's last dot ("" when it has none).
+    CString GetPathName() const;
+    CString GetFileName() const;
+    CString GetFileExt() const;
+
+private:
+    BOOL m_bOpenFileDialog;
+    std::string m_file;  // the dialog's path buffer
+    OPENFILENAMEA m_ofn;
+};

@@ -1,0 +1,182 @@
+// "&PLAY": the command line that is built and shown, and what the player gets.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Reelkick.h"
+#include "resource.h"
+
+namespace {
+
+const char kStartedNotice[] =
+    "If the movie doesn't play, maybe you have chosen a wrong mplayer.exe, a wrong movie or subtitle. Or maybe you "
+    "just have bad luck...";
+const char kNoPlayerStart[] =
+    "You didn't choose the right mplayer.exe. Try copying reelkick.exe to mplayer directory. Don't you have it? "
+    "Check out ";
+
+size_t CountOf(const std::string& piece, const std::string& text) {
+    size_t count = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+    return count;
+}
+
+// reelkick started in C:\MP, which holds a player; a movie C:\m.avi and a
+// subtitle C:\m.srt lie ready to be chosen.
+class Play : public ::testing::Test {
+protected:
+    void Start() { app = std::make_unique<Reelkick>(mp.Path(), log.Path()); }
+
+    ScratchFolder mp{ "C:\\MP" };
+    PlacedFile player{ "C:\\MP\\mplayer.exe", PlacedFile::Player };
+    PlacedFile movie{ "C:\\m.avi" };
+    PlacedFile subtitle{ "C:\\m.srt" };
+    PlayerLog log;
+    std::unique_ptr<Reelkick> app;
+};
+
+struct WorkedExample {
+    const char* name;
+    bool shell;
+    const char* otherPlayer;  // chosen with "MPlayer"; null keeps the start folder's
+    bool subtitle;
+    bool fullscreen;
+    const char* framerate;
+    const char* commandLine;
+    std::vector<std::string> argv;
+};
+
+const WorkedExample kWorkedExamples[] = {
+    { "movie only", true, nullptr, false, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\" \"",
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi" } },
+    { "all options", true, nullptr, true, true, "25",
+      "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" } },
+    { "no shell", false, nullptr, true, true, "25",
+      "\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25",
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" } },
+    { "other player", true, "D:\\Tools\\mplayer.exe", false, false, "",
+      "cmd /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
+};
+
+TEST_F(Play, WorkedExamples) {
+    ScratchFolder tools("D:\\Tools");
+    PlacedFile otherPlayer("D:\\Tools\\mplayer.exe", PlacedFile::Player);
+    for (const WorkedExample& example : kWorkedExamples) {
+        SCOPED_TRACE(example.name);
+        PlayerLog exampleLog;
+        {
+            std::unique_ptr<ShellMissing> noShell;
+            if (!example.shell) noShell = std::make_unique<ShellMissing>();
+            app = std::make_unique<Reelkick>(mp.Path(), exampleLog.Path());
+        }
+        if (example.otherPlayer) {
+            app->Click(IDC_CURRENT_PLAYER);  // ticks: the start folder's player
+            app->Click(IDC_CURRENT_PLAYER);  // clears: "MPlayer" may be used
+            app->ChooseFile(IDC_MPLAYER, example.otherPlayer);
+        }
+        app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
+        if (example.subtitle) app->ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
+        if (example.fullscreen) app->Click(IDC_FULLSCREEN);
+        app->SetText(IDC_FRAMERATE, example.framerate);
+
+        app->Click(IDC_PLAY);
+
+        EXPECT_EQ(example.commandLine, app->Text(IDC_CMDLINE));
+        EXPECT_EQ(kStartedNotice, app->Text(IDC_INFO));
+        auto starts = exampleLog.WaitForStarts(1);
+        ASSERT_EQ(1u, starts.size());
+        EXPECT_EQ(example.argv, starts[0].argv);
+        if (!example.shell) {
+            EXPECT_EQ(example.commandLine, starts[0].commandLine);
+        }
+    }
+}
+
+TEST_F(Play, OnlyTheFiveFrameratesArePassedOn) {
+    struct Case {
+        const char* typed;
+        const char* option;
+    };
+    const Case cases[] = {
+        { "23.976", " -fps 23.976" }, { "24", " -fps 24" }, { "25", " -fps 25" }, { "29.976", " -fps 29.976" },
+        { "30", " -fps 30" },         { "29.97", "" },      { "50", "" },         { "25 ", "" },
+        { "024", "" },                { "", "" },
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("framerate '") + c.typed + "'");
+        app->SetText(IDC_FRAMERATE, c.typed);
+        app->Click(IDC_PLAY);
+        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app->Text(IDC_CMDLINE));
+    }
+}
+
+// The push after a press shows the first list entry that begins with the
+// typed text; the next press then passes that entry on.
+TEST_F(Play, APressCompletesAFramerateForTheNextPress) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+        const char* nextOption;
+    };
+    const Case cases[] = { { "29.97", "29.976", " -fps 29.976" }, { "3", "30", " -fps 30" }, { "50", "50", "" } };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        app->SetText(IDC_FRAMERATE, c.typed);
+        app->Click(IDC_PLAY);
+        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app->Text(IDC_CMDLINE));
+        EXPECT_EQ(c.shown, app->Text(IDC_FRAMERATE));
+        app->Click(IDC_PLAY);
+        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.nextOption + "\"", app->Text(IDC_CMDLINE));
+    }
+}
+
+TEST_F(Play, TypedCommandLineIsNeverRun) {
+    Start();
+    app->SetText(IDC_CMDLINE, "notepad.exe");
+    app->Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app->Text(IDC_CMDLINE));
+    auto starts = log.WaitForStarts(1);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(std::vector<std::string>{ "C:\\MP\\mplayer.exe" }, starts[0].argv);
+}
+
+TEST_F(Play, FullscreenWithoutAMovie) {
+    Start();
+    app->Click(IDC_FULLSCREEN);
+    app->Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app->Text(IDC_CMDLINE));
+    auto starts = log.WaitForStarts(1);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", "-fs" }), starts[0].argv);
+}
+
+TEST_F(Play, TwoPressesStartTwoIdenticalPlayers) {
+    Start();
+    app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
+    app->Click(IDC_PLAY);
+    std::string first = app->Text(IDC_CMDLINE);
+    app->Click(IDC_PLAY);
+    EXPECT_EQ(first, app->Text(IDC_CMDLINE));
+    auto starts = log.WaitForStarts(2);
+    ASSERT_EQ(2u, starts.size());
+    EXPECT_EQ(starts[0].argv, starts[1].argv);
+}
+
+TEST_F(Play, WithoutAPlayerNothingStarts) {
+    Start();
+    app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
+    app->Click(IDC_CURRENT_PLAYER);
+    app->Click(IDC_CURRENT_PLAYER);  // cleared while no other player was chosen
+    app->Click(IDC_PLAY);
+
+    EXPECT_EQ("cmd /C \" \"C:\\m.avi\" \"", app->Text(IDC_CMDLINE));
+    std::string info = app->Text(IDC_INFO);
+    EXPECT_EQ(kNoPlayerStart, info.substr(0, sizeof kNoPlayerStart - 1));
+    EXPECT_EQ(3u, CountOf(" or ", info)) << "four addresses joined by \" or \": " << info;
+    EXPECT_TRUE(log.StartsAfterGrace().empty());
+}
+
+}  // namespace

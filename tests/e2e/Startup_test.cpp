@@ -1,0 +1,88 @@
+// Start-up: the window's first state, the start folder and the shell probe.
+#include <gtest/gtest.h>
+
+#include "Reelkick.h"
+#include "resource.h"
+
+namespace {
+
+const char kInitialInfo[] =
+    "At startup a window appears and dissappears only in windows 2000/XP because it makes a test if exists "
+    "cmd.exe (for making the differenge between windows 98 and windows XP)";
+
+TEST(Startup, ShowsTheInitialState) {
+    ScratchFolder mp("C:\\MP");
+    PlayerLog log;
+    Reelkick app(mp.Path(), log.Path());
+
+    char caption[64] = "";
+    ::GetWindowTextA(app.Main(), caption, sizeof caption);
+    EXPECT_STREQ("Reelkick", caption);
+    EXPECT_EQ(kInitialInfo, app.Text(IDC_INFO));
+    EXPECT_EQ("", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("", app.Text(IDC_FRAMERATE));
+    EXPECT_EQ(0, app.Check(IDC_CURRENT_PLAYER));
+    EXPECT_EQ(0, app.Check(IDC_FULLSCREEN));
+    EXPECT_FALSE(app.Enabled(IDC_MPLAYER));
+    for (int id : { IDC_MOVIE, IDC_SUBTITLE, IDC_PLAY, IDC_DELETE_CMD, IDC_CURRENT_PLAYER, IDC_FULLSCREEN,
+                    IDC_FRAMERATE, IDC_INFO, IDC_CMDLINE })
+        EXPECT_TRUE(app.Enabled(id)) << "control " << id;
+    EXPECT_EQ((std::vector<std::string>{ "", "23.976", "24", "25", "29.976", "30" }), app.ComboItems(IDC_FRAMERATE));
+    EXPECT_EQ(IDC_MOVIE, app.FocusedId()) << "the first enabled tab stop";
+    EXPECT_TRUE(log.StartsAfterGrace().empty()) << "nothing is played at start-up";
+}
+
+// The player in the start folder is used as the folder's path comes, in full.
+TEST(Startup, PlaysThePlayerInTheStartFolder) {
+    struct Case {
+        std::string folder;
+        std::string playerArgv0;
+    };
+    const Case cases[] = {
+        { "C:\\", "C:\\\\mplayer.exe" },  // the root keeps its backslash
+        { "C:\\Program Files\\MPlayer", "C:\\Program Files\\MPlayer\\mplayer.exe" },
+        { FolderOfLength(99), FolderOfLength(99) + "\\mplayer.exe" },
+        { FolderOfLength(100), FolderOfLength(100) + "\\mplayer.exe" },
+        { FolderOfLength(200), FolderOfLength(200) + "\\mplayer.exe" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        std::unique_ptr<ScratchFolder> folder;
+        if (c.folder != "C:\\") folder = std::make_unique<ScratchFolder>(c.folder);
+        PlacedFile player(c.folder + (c.folder == "C:\\" ? "" : "\\") + "mplayer.exe", PlacedFile::Player);
+        PlayerLog log;
+        Reelkick app(c.folder, log.Path());
+
+        app.Click(IDC_PLAY);
+
+        EXPECT_EQ("cmd /C \"\"" + c.playerArgv0 + "\" \"", app.Text(IDC_CMDLINE));
+        auto starts = log.WaitForStarts(1);
+        ASSERT_EQ(1u, starts.size());
+        EXPECT_EQ(std::vector<std::string>{ c.playerArgv0 }, starts[0].argv);
+    }
+}
+
+TEST(Startup, FolderLengthsAreExact) {
+    for (size_t length : { 12, 41, 42, 43, 99, 100, 200 }) EXPECT_EQ(length, FolderOfLength(length).size());
+}
+
+// Without cmd.exe the command is started directly, without the shell's
+// wrapping; the player gets the very command line that was built.
+TEST(Startup, WithoutAShellStartsThePlayerDirectly) {
+    ScratchFolder mp("C:\\MP");
+    PlacedFile player("C:\\MP\\mplayer.exe", PlacedFile::Player);
+    PlayerLog log;
+    std::unique_ptr<Reelkick> app;
+    {
+        ShellMissing noShell;
+        app = std::make_unique<Reelkick>(mp.Path(), log.Path());
+    }
+    app->Click(IDC_PLAY);
+
+    EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", app->Text(IDC_CMDLINE));
+    auto starts = log.WaitForStarts(1);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
+}
+
+}  // namespace

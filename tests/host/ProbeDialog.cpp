@@ -1,0 +1,9 @@
+#include "ProbeDialog.h"
+
+BEGIN_MESSAGE_MAP(ProbeDialog, CDialog)
+    ON_WM_CREATE()
+    ON_BN_CLICKED(IDC_P_BUTTON, OnFirst)
+    ON_BN_CLICKED(IDC_P_BUTTON, OnSecond)
+    ON_CBN_SETFOCUS(IDC_P_COMBO, OnComboFocus)
+    ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()

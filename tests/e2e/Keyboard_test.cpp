@@ -1,17 +1,9 @@
 // How the keyboard and the window's frame end the dialog or press buttons.
-#include <gtest/gtest.h>
-
-#include "Reelkick.h"
-#include "resource.h"
+#include "Fixture.h"
 
 namespace {
 
-class Keyboard : public ::testing::Test {
-protected:
-    ScratchFolder mp{ "C:\\MP" };
-    PlacedFile player{ "C:\\MP\\mplayer.exe", PlacedFile::Player };
-    PlayerLog log;
-};
+class Keyboard : public InStartFolder {};
 
 // Enter is OK wherever the focus is not on a push button: the dialog ends.
 TEST_F(Keyboard, EnterOffAPushButtonEndsTheDialog) {

@@ -1,19 +1,9 @@
 // "&PLAY": the command line that is built and shown, and what the player gets.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "Reelkick.h"
-#include "resource.h"
+#include "Fixture.h"
 
 namespace {
-
-const char kStartedNotice[] =
-    "If the movie doesn't play, maybe you have chosen a wrong mplayer.exe, a wrong movie or subtitle. Or maybe you "
-    "just have bad luck...";
-const char kNoPlayerStart[] =
-    "You didn't choose the right mplayer.exe. Try copying reelkick.exe to mplayer directory. Don't you have it? "
-    "Check out ";
 
 size_t CountOf(const std::string& piece, const std::string& text) {
     size_t count = 0;
@@ -21,19 +11,7 @@ size_t CountOf(const std::string& piece, const std::string& text) {
     return count;
 }
 
-// reelkick started in C:\MP, which holds a player; a movie C:\m.avi and a
-// subtitle C:\m.srt lie ready to be chosen.
-class Play : public ::testing::Test {
-protected:
-    void Start() { app = std::make_unique<Reelkick>(mp.Path(), log.Path()); }
-
-    ScratchFolder mp{ "C:\\MP" };
-    PlacedFile player{ "C:\\MP\\mplayer.exe", PlacedFile::Player };
-    PlacedFile movie{ "C:\\m.avi" };
-    PlacedFile subtitle{ "C:\\m.srt" };
-    PlayerLog log;
-    std::unique_ptr<Reelkick> app;
-};
+class Play : public InStartFolder {};
 
 struct WorkedExample {
     const char* name;
@@ -67,26 +45,27 @@ TEST_F(Play, WorkedExamples) {
         PlayerLog exampleLog;
         // Ended before the players' files go: its open-file dialogs have
         // made D:\Tools its current folder.
-        std::unique_ptr<Reelkick> app;
+        std::unique_ptr<Reelkick> started;
         {
             std::unique_ptr<ShellMissing> noShell;
             if (!example.shell) noShell = std::make_unique<ShellMissing>();
-            app = std::make_unique<Reelkick>(mp.Path(), exampleLog.Path());
+            started = std::make_unique<Reelkick>(mp.Path(), exampleLog.Path());
         }
+        Reelkick& app = *started;
         if (example.otherPlayer) {
-            app->Click(IDC_CURRENT_PLAYER);  // ticks: the start folder's player
-            app->Click(IDC_CURRENT_PLAYER);  // clears: "MPlayer" may be used
-            app->ChooseFile(IDC_MPLAYER, example.otherPlayer);
+            app.Click(IDC_CURRENT_PLAYER);  // ticks: the start folder's player
+            app.Click(IDC_CURRENT_PLAYER);  // clears: "MPlayer" may be used
+            app.ChooseFile(IDC_MPLAYER, example.otherPlayer);
         }
-        app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
-        if (example.subtitle) app->ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
-        if (example.fullscreen) app->Click(IDC_FULLSCREEN);
-        app->SetText(IDC_FRAMERATE, example.framerate);
+        app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
+        if (example.subtitle) app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
+        if (example.fullscreen) app.Click(IDC_FULLSCREEN);
+        app.SetText(IDC_FRAMERATE, example.framerate);
 
-        app->Click(IDC_PLAY);
+        app.Click(IDC_PLAY);
 
-        EXPECT_EQ(example.commandLine, app->Text(IDC_CMDLINE));
-        EXPECT_EQ(kStartedNotice, app->Text(IDC_INFO));
+        EXPECT_EQ(example.commandLine, app.Text(IDC_CMDLINE));
+        EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO));
         auto starts = exampleLog.WaitForStarts(1);
         ASSERT_EQ(1u, starts.size());
         EXPECT_EQ(example.argv, starts[0].argv);
@@ -106,12 +85,12 @@ TEST_F(Play, OnlyTheFiveFrameratesArePassedOn) {
         { "30", " -fps 30" },         { "29.97", "" },      { "50", "" },         { "25 ", "" },
         { "024", "" },                { "", "" },
     };
-    Start();
+    Reelkick& app = Start();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("framerate '") + c.typed + "'");
-        app->SetText(IDC_FRAMERATE, c.typed);
-        app->Click(IDC_PLAY);
-        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app->Text(IDC_CMDLINE));
+        app.SetText(IDC_FRAMERATE, c.typed);
+        app.Click(IDC_PLAY);
+        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app.Text(IDC_CMDLINE));
     }
 }
 
@@ -124,59 +103,59 @@ TEST_F(Play, APressCompletesAFramerateForTheNextPress) {
         const char* nextOption;
     };
     const Case cases[] = { { "29.97", "29.976", " -fps 29.976" }, { "3", "30", " -fps 30" }, { "50", "50", "" } };
-    Start();
+    Reelkick& app = Start();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        app->SetText(IDC_FRAMERATE, c.typed);
-        app->Click(IDC_PLAY);
-        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app->Text(IDC_CMDLINE));
-        EXPECT_EQ(c.shown, app->Text(IDC_FRAMERATE));
-        app->Click(IDC_PLAY);
-        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.nextOption + "\"", app->Text(IDC_CMDLINE));
+        app.SetText(IDC_FRAMERATE, c.typed);
+        app.Click(IDC_PLAY);
+        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ(c.shown, app.Text(IDC_FRAMERATE));
+        app.Click(IDC_PLAY);
+        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.nextOption + "\"", app.Text(IDC_CMDLINE));
     }
 }
 
 TEST_F(Play, TypedCommandLineIsNeverRun) {
-    Start();
-    app->SetText(IDC_CMDLINE, "notepad.exe");
-    app->Click(IDC_PLAY);
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app->Text(IDC_CMDLINE));
+    Reelkick& app = Start();
+    app.SetText(IDC_CMDLINE, "notepad.exe");
+    app.Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
     auto starts = log.WaitForStarts(1);
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(std::vector<std::string>{ "C:\\MP\\mplayer.exe" }, starts[0].argv);
 }
 
 TEST_F(Play, FullscreenWithoutAMovie) {
-    Start();
-    app->Click(IDC_FULLSCREEN);
-    app->Click(IDC_PLAY);
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app->Text(IDC_CMDLINE));
+    Reelkick& app = Start();
+    app.Click(IDC_FULLSCREEN);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app.Text(IDC_CMDLINE));
     auto starts = log.WaitForStarts(1);
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", "-fs" }), starts[0].argv);
 }
 
 TEST_F(Play, TwoPressesStartTwoIdenticalPlayers) {
-    Start();
-    app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
-    app->Click(IDC_PLAY);
-    std::string first = app->Text(IDC_CMDLINE);
-    app->Click(IDC_PLAY);
-    EXPECT_EQ(first, app->Text(IDC_CMDLINE));
+    Reelkick& app = Start();
+    app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
+    app.Click(IDC_PLAY);
+    std::string first = app.Text(IDC_CMDLINE);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ(first, app.Text(IDC_CMDLINE));
     auto starts = log.WaitForStarts(2);
     ASSERT_EQ(2u, starts.size());
     EXPECT_EQ(starts[0].argv, starts[1].argv);
 }
 
 TEST_F(Play, WithoutAPlayerNothingStarts) {
-    Start();
-    app->ChooseFile(IDC_MOVIE, "C:\\m.avi");
-    app->Click(IDC_CURRENT_PLAYER);
-    app->Click(IDC_CURRENT_PLAYER);  // cleared while no other player was chosen
-    app->Click(IDC_PLAY);
+    Reelkick& app = Start();
+    app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_CURRENT_PLAYER);  // cleared while no other player was chosen
+    app.Click(IDC_PLAY);
 
-    EXPECT_EQ("cmd /C \" \"C:\\m.avi\" \"", app->Text(IDC_CMDLINE));
-    std::string info = app->Text(IDC_INFO);
+    EXPECT_EQ("cmd /C \" \"C:\\m.avi\" \"", app.Text(IDC_CMDLINE));
+    std::string info = app.Text(IDC_INFO);
     EXPECT_EQ(kNoPlayerStart, info.substr(0, sizeof kNoPlayerStart - 1));
     EXPECT_EQ(3u, CountOf(" or ", info)) << "four addresses joined by \" or \": " << info;
     EXPECT_TRUE(log.StartsAfterGrace().empty());

@@ -175,6 +175,14 @@ int Reelkick::FocusedId() const {
     return focus ? ::GetDlgCtrlID(focus) : 0;
 }
 
+bool Reelkick::WaitForFocus(int id) const {
+    // Keys and clicks are posted, and a sent message would overtake them;
+    // once the focus has moved, a sync waits for the rest of their handling.
+    bool moved = WaitFor([&] { return FocusedId() == id; }, std::chrono::seconds(5));
+    Sync();
+    return moved;
+}
+
 void Reelkick::Key(UINT virtualKey) {
     GUITHREADINFO info = { sizeof info };
     ::GetGUIThreadInfo(m_process.dwThreadId, &info);

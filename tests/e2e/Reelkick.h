@@ -42,6 +42,8 @@ public:
     // sees them from the keyboard.
     void Focus(int id);
     int FocusedId() const;
+    // Waits until control `id` has the focus, and its handlers are done.
+    bool WaitForFocus(int id) const;
     void Key(UINT virtualKey);  // pressed on the focused control
     void AltKey(char letter);   // a mnemonic, as Alt+letter
 

@@ -1,0 +1,140 @@
+// The three file choosers, through the real open-file dialog.
+#include "Fixture.h"
+
+namespace {
+
+// The chosen files lie in a folder whose name has a blank and a dot.
+class Choosers : public InStartFolder {
+protected:
+    std::string In(const std::string& name) const { return films.Path() + "\\" + name; }
+    void Place(const std::string& name) { files.push_back(std::make_unique<PlacedFile>(In(name))); }
+
+    ScratchFolder films{ "C:\\rk films.v2" };
+    std::vector<std::unique_ptr<PlacedFile>> files;
+};
+
+struct Judgement {
+    const char* name;
+    bool accepted;
+};
+
+TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
+    const Judgement cases[] = {
+        { "film.avi", true },   { "film.Avi", true },   { "FILM.AVI", true },  { "film.asf", true },
+        { "film.mpg", true },   { "film.mpeg", true },  { "film.divx", true }, { "film.mpa", true },
+        { "film.mpe", true },   { "film.wmv", true },   { "film.part1.avi", true },
+        { "film.mpeg4", false }, { "film.mp", false },  { "film.mp4", false }, { "film.mkv", false },
+        { "film", false },      { "film.avi.txt", false },
+    };
+    Reelkick& app = Start();
+    for (const Judgement& c : cases) {
+        SCOPED_TRACE(c.name);
+        Place(c.name);
+        app.ChooseFile(IDC_MOVIE, In(c.name));
+        EXPECT_EQ(c.accepted ? " You have chosen the movie " + In(c.name)
+                             : std::string(" I hope you know that ") + c.name + " could not be a movie, so it won't work.",
+                  app.Text(IDC_INFO));
+        app.Click(IDC_PLAY);
+        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+    }
+    auto starts = log.WaitForStarts(std::size(cases));
+    ASSERT_EQ(std::size(cases), starts.size());
+    EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", In("film.avi.txt") }), starts.back().argv);
+}
+
+TEST_F(Choosers, SubtitleIsJudgedByItsExtensionAndStoredAnyway) {
+    const Judgement cases[] = {
+        { "talk.sub", true }, { "talk.SRT", true }, { "talk.Txt", true },
+        { "talk.ssa", false }, { "talk", false },   { "talk.srt.bak", false },
+    };
+    Reelkick& app = Start();
+    for (const Judgement& c : cases) {
+        SCOPED_TRACE(c.name);
+        Place(c.name);
+        app.ChooseFile(IDC_SUBTITLE, In(c.name));
+        EXPECT_EQ(c.accepted ? std::string("You have chosen the subtitle ") + c.name
+                             : std::string("Are you sure that ") + c.name +
+                                   " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
+                  app.Text(IDC_INFO));
+        app.Click(IDC_PLAY);
+        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+    }
+    auto starts = log.WaitForStarts(std::size(cases));
+    ASSERT_EQ(std::size(cases), starts.size());
+    EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", "-sub", In("talk.srt.bak") }), starts.back().argv);
+}
+
+// Only an EXE becomes the player; the warning names the extension in the
+// file's own case, and the player in use stays as it was.
+TEST_F(Choosers, PlayerMustBeAnExe) {
+    struct Case {
+        const char* name;
+        const char* info;  // null: accepted
+    };
+    const Case cases[] = {
+        { "clip.Avi", "You must choose an exe file (like mplayer.exe), not Avi. So clip.Avi is wrong!!" },
+        { "mplayer", "You must choose an exe file (like mplayer.exe), not . So mplayer is wrong!!" },
+        { "mplayer.exe.bak", "You must choose an exe file (like mplayer.exe), not bak. So mplayer.exe.bak is wrong!!" },
+        { "player.Exe", nullptr },
+        { "clip.avi", "You must choose an exe file (like mplayer.exe), not avi. So clip.avi is wrong!!" },
+    };
+    Reelkick& app = Start();
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_CURRENT_PLAYER);
+    ASSERT_TRUE(app.Enabled(IDC_MPLAYER));
+    std::string inUse = "";  // cleared with no player chosen yet
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        files.push_back(std::make_unique<PlacedFile>(In(c.name), PlacedFile::Player));
+        app.ChooseFile(IDC_MPLAYER, In(c.name));
+        if (!c.info) inUse = "  \"" + In(c.name) + "\" ";
+        EXPECT_EQ(c.info ? c.info : "You have chosen " + In(c.name) + " for watching the movie.", app.Text(IDC_INFO));
+        app.Click(IDC_PLAY);
+        EXPECT_EQ("cmd /C \"" + inUse + "\"", app.Text(IDC_CMDLINE));
+    }
+    auto starts = log.WaitForStarts(2);
+    ASSERT_EQ(2u, starts.size()) << "the accepted player, and again while a rejected choice changed nothing";
+    EXPECT_EQ(std::vector<std::string>{ In("player.Exe") }, starts[1].argv);
+}
+
+// A rejected player leaves a single blank as the other player, which a
+// tick and a clear of "current mplayer" then put in use.
+TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
+    Place("clip.avi");
+    Reelkick& app = Start();
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_CURRENT_PLAYER);
+    app.ChooseFile(IDC_MPLAYER, In("clip.avi"));
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO)) << "a blank counts as a player";
+}
+
+// Cancel changes nothing and pushes nothing; a confirmed choice pushes, which
+// replaces edits that no handler has taken in.
+TEST_F(Choosers, CancelKeepsUnsavedEdits) {
+    Reelkick& app = Start();
+    app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
+    const std::string info = app.Text(IDC_INFO);
+    app.SetText(IDC_FRAMERATE, "24");
+    app.SetText(IDC_CMDLINE, "typed");
+    for (int chooser : { IDC_MOVIE, IDC_SUBTITLE }) {
+        app.CancelFileDialog(chooser);
+        EXPECT_EQ("24", app.Text(IDC_FRAMERATE));
+        EXPECT_EQ("typed", app.Text(IDC_CMDLINE));
+        EXPECT_EQ(info, app.Text(IDC_INFO));
+    }
+    app.Click(IDC_PLAY);
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE))
+        << "the cancelled subtitle choice stored nothing";
+
+    app.SetText(IDC_FRAMERATE, "30");
+    app.SetText(IDC_CMDLINE, "typed again");
+    app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
+    EXPECT_EQ("24", app.Text(IDC_FRAMERATE)) << "the last pulled framerate";
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE));
+}
+
+}  // namespace

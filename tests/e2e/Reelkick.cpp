@@ -108,14 +108,16 @@ Reelkick::~Reelkick() {
     ::CloseHandle(m_process.hProcess);
 }
 
-std::string Reelkick::Text(int id) const {
-    HWND item = Item(id);
-    auto length = ::SendMessageW(item, WM_GETTEXTLENGTH, 0, 0);
+std::string WindowText(HWND wnd) {
+    // GetWindowText would not ask a window of another process for its text.
+    auto length = ::SendMessageW(wnd, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(length + 1, L'\0');
-    length = ::SendMessageW(item, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    length = ::SendMessageW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(length);
     return Utf8(text);
 }
+
+std::string Reelkick::Text(int id) const { return WindowText(Item(id)); }
 
 void Reelkick::SetText(int id, const std::string& text) {
     ::SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
@@ -207,13 +209,9 @@ void Reelkick::Sync() const {
 
 bool Reelkick::WaitForExit(DWORD ms) { return ::WaitForSingleObject(m_process.hProcess, ms) == WAIT_OBJECT_0; }
 
-HWND Reelkick::FindOwnedWindow(const std::string& caption) const {
-    return FindWindowOf(m_process.dwThreadId, Wide(caption), nullptr);
-}
-
-HWND Reelkick::WaitForOwnedDialog() const {
+HWND Reelkick::WaitForOwnedDialog(const std::string& caption) const {
     HWND dialog = nullptr;
-    Require(WaitFor([&] { return (dialog = FindWindowOf(m_process.dwThreadId, L"", m_main)) != nullptr; }),
+    Require(WaitFor([&] { return (dialog = FindWindowOf(m_process.dwThreadId, Wide(caption), m_main)) != nullptr; }),
             "no dialog opened over the main window");
     return dialog;
 }

@@ -10,6 +10,8 @@
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
 bool UnderWine();
+// The text of a window in any process: an edit's contents, a button's caption.
+std::string WindowText(HWND wnd);
 // The folder that holds the test programs, reelkick.exe and the recording player.
 std::string BinFolder();
 
@@ -51,14 +53,12 @@ public:
     void Sync() const;
     // True when the process ended within `ms`.
     bool WaitForExit(DWORD ms);
-    // The top-level window of the program's thread with this caption, or null.
-    HWND FindOwnedWindow(const std::string& caption) const;
-    DWORD ThreadId() const { return m_process.dwThreadId; }
-
-private:
-    HWND WaitForOwnedDialog() const;
+    // Waits for a dialog over the main window, with this caption if one is given.
+    HWND WaitForOwnedDialog(const std::string& caption = "") const;
+    // Waits until `wnd` has been destroyed.
     void WaitUntilGone(HWND wnd) const;
 
+private:
     PROCESS_INFORMATION m_process = {};
     HWND m_main = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ResourceReader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -122,6 +123,24 @@ std::vector<std::string> ResourceFile::Inventory() const {
     ::EnumResourceTypesW(m_module, Walk::Type, reinterpret_cast<LONG_PTR>(&list));
     std::sort(list.begin(), list.end());
     return list;
+}
+
+std::vector<std::string> ResourceFile::Imports() const {
+    // Loaded as an image resource, the file is mapped like an image, so its
+    // relative addresses hold; the handle's low bits only mark how it was loaded.
+    auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(m_module) & ~ULONG_PTR(3));
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::vector<std::string> dlls;
+    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         directory.VirtualAddress && entry->Name; ++entry) {
+        std::string name = reinterpret_cast<const char*>(base + entry->Name);
+        for (char& c : name) c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
+        dlls.push_back(name);
+    }
+    std::sort(dlls.begin(), dlls.end());
+    return dlls;
 }
 
 std::string DescribeDialog(const Bytes& resource) {

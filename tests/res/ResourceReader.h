@@ -21,6 +21,8 @@ public:
     Bytes Get(WORD type, WORD id, LANGID language) const;
     // Every resource as "type/id/language", in hexadecimal, sorted.
     std::vector<std::string> Inventory() const;
+    // The DLLs that the executable imports from, upper-cased and sorted.
+    std::vector<std::string> Imports() const;
 
 private:
     HMODULE m_module;

@@ -131,4 +131,11 @@ TEST(Resources, ManifestAsksForModernBehaviour) {
         EXPECT_NE(std::string::npos, text.find(piece)) << piece;
 }
 
+// Statically linked: no runtime DLLs of the compiler, only Windows' own.
+TEST(Resources, ImportsOnlyWindowsOwnDlls) {
+    ResourceFile exe(ReelkickExe());
+    EXPECT_EQ((std::vector<std::string>{ "COMCTL32.DLL", "COMDLG32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL" }),
+              exe.Imports());
+}
+
 }  // namespace

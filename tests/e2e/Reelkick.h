@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
+#include "Utf8.h"
+
 bool UnderWine();
 // The text of a window in any process: an edit's contents, a button's caption.
 std::string WindowText(HWND wnd);

@@ -11,16 +11,7 @@
 
 #include <string>
 
-namespace {
-
-std::string Utf8(const wchar_t* text) {
-    int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string result(bytes > 0 ? bytes - 1 : 0, '\0');
-    if (bytes > 1) ::WideCharToMultiByte(CP_UTF8, 0, text, -1, &result[0], bytes, nullptr, nullptr);
-    return result;
-}
-
-}  // namespace
+#include "Utf8.h"
 
 int main() {
     wchar_t logPath[MAX_PATH * 4];

@@ -55,38 +55,42 @@ private:
     size_t m_at = 0;
 };
 
-std::string DescribeItem(Reader& in, bool extended) {
-    DWORD helpId = 0, exStyle, style, id;
+// The style fields that open a template's header and each of its items.
+struct Styles {
+    DWORD helpId = 0, exStyle = 0, style = 0;
+};
+
+Styles ReadStyles(Reader& in, bool extended) {
+    Styles s;
     if (extended) {
-        helpId = in.Dword();
-        exStyle = in.Dword();
-        style = in.Dword();
+        s.helpId = in.Dword();
+        s.exStyle = in.Dword();
+        s.style = in.Dword();
     } else {
-        style = in.Dword();
-        exStyle = in.Dword();
+        s.style = in.Dword();
+        s.exStyle = in.Dword();
     }
+    return s;
+}
+
+std::string DescribeStyles(const Styles& s) {
+    return "style=" + Hex(s.style) + " exstyle=" + Hex(s.exStyle) + " help=" + Hex(s.helpId);
+}
+
+std::string DescribeItem(Reader& in, bool extended) {
+    Styles styles = ReadStyles(in, extended);
     short x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
-    id = extended ? in.Dword() : in.Word();
+    DWORD id = extended ? in.Dword() : in.Word();
     std::string cls = in.NameOrOrdinal();
     std::string text = in.NameOrOrdinal();
     WORD extra = in.Word();
     in.Seek(in.At() + extra);
     in.AlignTo4();
-    return "item id=" + Hex(id) + " class=" + cls + " text=" + text + " style=" + Hex(style) + " exstyle=" +
-           Hex(exStyle) + " help=" + Hex(helpId) + " at=" + std::to_string(x) + "," + std::to_string(y) + " size=" +
+    return "item id=" + Hex(id) + " class=" + cls + " text=" + text + " " + DescribeStyles(styles) + " at=" + std::to_string(x) + "," + std::to_string(y) + " size=" +
            std::to_string(cx) + "x" + std::to_string(cy) + " extra=" + std::to_string(extra) + "\n";
 }
 
 }  // namespace
-
-std::string Utf8(const std::wstring& wide) {
-    int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      nullptr);
-    std::string result(bytes, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), result.data(), bytes, nullptr,
-                          nullptr);
-    return result;
-}
 
 ResourceFile::ResourceFile(const std::wstring& path)
     : m_module(::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
@@ -147,22 +151,14 @@ std::string DescribeDialog(const Bytes& resource) {
     Reader in(resource);
     const bool extended = resource.size() > 4 && in.Word() == 1 && in.Word() == 0xFFFF;
     in.Seek(extended ? 4 : 0);
-    DWORD helpId = 0, exStyle, style;
-    if (extended) {
-        helpId = in.Dword();
-        exStyle = in.Dword();
-        style = in.Dword();
-    } else {
-        style = in.Dword();
-        exStyle = in.Dword();
-    }
+    Styles styles = ReadStyles(in, extended);
     WORD count = in.Word();
     short x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
     std::string menu = in.NameOrOrdinal();
     std::string cls = in.NameOrOrdinal();
     std::string caption = in.String();
     std::string font = "none";
-    if (style & DS_SETFONT) {
+    if (styles.style & DS_SETFONT) {
         font = std::to_string(in.Word()) + "pt";
         if (extended) {
             font += " weight=" + std::to_string(in.Word());
@@ -172,8 +168,7 @@ std::string DescribeDialog(const Bytes& resource) {
         font += " \"" + in.String() + "\"";
     }
     in.AlignTo4();
-    std::string text = std::string(extended ? "extended" : "classic") + " help=" + Hex(helpId) + " exstyle=" +
-                       Hex(exStyle) + " style=" + Hex(style) + " controls=" + std::to_string(count) + " at=" +
+    std::string text = std::string(extended ? "extended " : "classic ") + DescribeStyles(styles) + " controls=" + std::to_string(count) + " at=" +
                        std::to_string(x) + "," + std::to_string(y) + " size=" + std::to_string(cx) + "x" +
                        std::to_string(cy) + " menu=" + menu + " class=" + cls + " caption=\"" + caption +
                        "\" font=" + font + "\n";

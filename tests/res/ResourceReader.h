@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Utf8.h"
+
 using Bytes = std::vector<BYTE>;
 
 class ResourceFile {
@@ -34,5 +36,3 @@ std::string DescribeDialog(const Bytes& resource);
 std::string DescribeStringBlock(const Bytes& resource);
 // A version resource: the fixed part, then every string and variable in order.
 std::string DescribeVersion(const Bytes& resource);
-
-std::string Utf8(const std::wstring& wide);

@@ -20,7 +20,7 @@ std::wstring ReelkickExe() {
 }
 
 const char kMainDialog[] =
-    "extended help=0 exstyle=40000 style=90C800C0 controls=11 at=0,0 size=299x118 menu=none class=none "
+    "extended style=90C800C0 exstyle=40000 help=0 controls=11 at=0,0 size=299x118 menu=none class=none "
     "caption=\"Reelkick\" font=8pt weight=0 italic=0 charset=1 \"MS Sans Serif\"\n"
     "item id=E101 class=#128 text=\"MPlayer\" style=50010000 exstyle=0 help=0 at=7,7 size=45x16 extra=0\n"
     "item id=3E9 class=#128 text=\"&Movie\" style=50010000 exstyle=0 help=0 at=7,28 size=45x15 extra=0\n"
@@ -35,7 +35,7 @@ const char kMainDialog[] =
     "item id=3ED class=#129 text=none style=50910004 exstyle=0 help=0 at=7,88 size=285x23 extra=0\n";
 
 const char kAboutDialog[] =
-    "classic help=0 exstyle=0 style=80C800C0 controls=5 at=0,0 size=235x132 menu=none class=none "
+    "classic style=80C800C0 exstyle=0 help=0 controls=5 at=0,0 size=235x132 menu=none class=none "
     "caption=\"About reelkick\" font=8pt \"MS Sans Serif\"\n"
     "item id=FFFF class=#130 text=#128 style=50000003 exstyle=0 help=0 at=11,17 size=21x20 extra=0\n"
     "item id=FFFF class=#130 text=\"reelkick Version 1.0\" style=50020080 exstyle=0 help=0 at=40,10 size=119x8 "

@@ -43,6 +43,8 @@ private:
 
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Every message has been through the message map by the time the dialog
+    // manager calls this; FALSE leaves the rest to the dialog manager.
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
     UINT m_nIDTemplate;

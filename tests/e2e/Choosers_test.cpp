@@ -37,7 +37,7 @@ protected:
         return last;
     }
 
-    ScratchFolder films{ "C:\\rk films.v2" };
+    ScratchFolder films{ Scratch("rk films.v2") };
     std::vector<std::unique_ptr<PlacedFile>> files;
 };
 
@@ -57,10 +57,10 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
         EXPECT_EQ(c.accepted ? " You have chosen the movie " + In(c.name)
                              : std::string(" I hope you know that ") + c.name + " could not be a movie, so it won't work.",
                   app.Text(IDC_INFO));
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
         EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
     }
-    EXPECT_EQ(Paths(cases), Received(log.WaitForStarts(std::size(cases)), { "C:\\MP\\mplayer.exe" }))
+    EXPECT_EQ(Paths(cases), Received(app.Players(), { "C:\\MP\\mplayer.exe" }))
         << "every movie, accepted or not, reaches the player";
 }
 
@@ -78,10 +78,10 @@ TEST_F(Choosers, SubtitleIsJudgedByItsExtensionAndStoredAnyway) {
                              : std::string("Are you sure that ") + c.name +
                                    " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
                   app.Text(IDC_INFO));
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
         EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
     }
-    EXPECT_EQ(Paths(cases), Received(log.WaitForStarts(std::size(cases)), { "C:\\MP\\mplayer.exe", "-sub" }))
+    EXPECT_EQ(Paths(cases), Received(app.Players(), { "C:\\MP\\mplayer.exe", "-sub" }))
         << "every subtitle, accepted or not, reaches the player";
 }
 
@@ -110,10 +110,10 @@ TEST_F(Choosers, PlayerMustBeAnExe) {
         app.ChooseFile(IDC_MPLAYER, In(c.name));
         if (!c.info) inUse = "  \"" + In(c.name) + "\" ";
         EXPECT_EQ(c.info ? c.info : "You have chosen " + In(c.name) + " for watching the movie.", app.Text(IDC_INFO));
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(inUse.empty() ? 0u : 2u, app.Click(IDC_PLAY));
         EXPECT_EQ("cmd /C \"" + inUse + "\"", app.Text(IDC_CMDLINE));
     }
-    auto starts = log.WaitForStarts(2);
+    auto starts = app.Players();
     ASSERT_EQ(2u, starts.size()) << "the accepted player, and again while a rejected choice changed nothing";
     EXPECT_EQ(std::vector<std::string>{ In("player.Exe") }, starts[1].argv);
 }
@@ -128,7 +128,7 @@ TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
     app.ChooseFile(IDC_MPLAYER, In("clip.avi"));
     app.Click(IDC_CURRENT_PLAYER);
     app.Click(IDC_CURRENT_PLAYER);
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(1u, app.Click(IDC_PLAY)) << "the shell, which finds nothing to run";
     EXPECT_EQ("cmd /C \" \"", app.Text(IDC_CMDLINE));
     EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO)) << "a blank counts as a player";
 }

@@ -13,7 +13,7 @@
 class InStartFolder : public ::testing::Test {
 protected:
     Reelkick& Start() {
-        app = std::make_unique<Reelkick>(mp.Path(), log.Path());
+        app = std::make_unique<Reelkick>(mp.Path(), log);
         return *app;
     }
     // The app ends before any folder of a derived fixture is removed: its

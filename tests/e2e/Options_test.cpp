@@ -33,25 +33,26 @@ TEST_F(Options, CurrentPlayerSwitchesThePlayerAndTheButton) {
         EXPECT_EQ(step.box, app.Check(IDC_CURRENT_PLAYER));
         EXPECT_EQ(step.mplayerEnabled, app.Enabled(IDC_MPLAYER));
         EXPECT_EQ(step.info, app.Text(IDC_INFO));
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(step.box ? 2u : 0u, app.Click(IDC_PLAY));
         EXPECT_EQ(step.commandLine, app.Text(IDC_CMDLINE));
         EXPECT_TRUE(StartsWith(app.Text(IDC_INFO), step.box ? kStartedNotice : kNoPlayerStart)) << app.Text(IDC_INFO);
     }
 }
 
 TEST_F(Options, TickingAndClearingSwitchesBetweenTheTwoPlayers) {
-    ScratchFolder tools("C:\\Tools");
-    PlacedFile other("C:\\Tools\\mplayer.exe", PlacedFile::Player);
+    ScratchFolder tools(Scratch("Tools"));
+    const std::string otherPlayer = tools.Path() + "\\mplayer.exe";
+    PlacedFile other(otherPlayer, PlacedFile::Player);
     Reelkick& app = Start();
     app.Click(IDC_CURRENT_PLAYER);
     app.Click(IDC_CURRENT_PLAYER);
-    app.ChooseFile(IDC_MPLAYER, "C:\\Tools\\mplayer.exe");
+    app.ChooseFile(IDC_MPLAYER, otherPlayer);
     // Chosen player, then ticked: the start folder's, then cleared: the chosen one again.
-    const char* const expected[] = { "C:\\Tools\\mplayer.exe", "C:\\MP\\mplayer.exe", "C:\\Tools\\mplayer.exe" };
+    const std::string expected[] = { otherPlayer, "C:\\MP\\mplayer.exe", otherPlayer };
     for (size_t i = 0; i < std::size(expected); ++i) {
         if (i > 0) app.Click(IDC_CURRENT_PLAYER);
-        app.Click(IDC_PLAY);
-        auto starts = log.WaitForStarts(i + 1);  // one at a time: their order is the presses'
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
+        auto starts = app.Players();  // one at a time: their order is the presses'
         ASSERT_EQ(i + 1, starts.size());
         EXPECT_EQ(std::vector<std::string>{ expected[i] }, starts[i].argv) << i;
     }
@@ -117,8 +118,7 @@ TEST_F(Options, DeleteCmdClearsTheMovieSetUpButNotThePlayer) {
     app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
     app.Click(IDC_FULLSCREEN);
     app.SetText(IDC_FRAMERATE, "25");
-    app.Click(IDC_PLAY);
-    ASSERT_EQ(1u, log.WaitForStarts(1).size());
+    ASSERT_EQ(2u, app.Click(IDC_PLAY));
 
     app.Click(IDC_DELETE_CMD);
     EXPECT_EQ("Movie and subtitle fields are cleared.", app.Text(IDC_INFO));
@@ -128,10 +128,10 @@ TEST_F(Options, DeleteCmdClearsTheMovieSetUpButNotThePlayer) {
     EXPECT_EQ(1, app.Check(IDC_CURRENT_PLAYER));
     EXPECT_FALSE(app.Enabled(IDC_MPLAYER));
 
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
     EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
     EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO));
-    auto starts = log.WaitForStarts(2);
+    auto starts = app.Players();
     ASSERT_EQ(2u, starts.size());
     EXPECT_EQ(std::vector<std::string>{ "C:\\MP\\mplayer.exe" }, starts[1].argv);
 }

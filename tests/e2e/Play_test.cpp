@@ -38,7 +38,7 @@ const WorkedExample kWorkedExamples[] = {
 };
 
 TEST_F(Play, WorkedExamples) {
-    ScratchFolder tools("D:\\Tools");
+    ScratchFolder tools("D:\\Tools");  // D: is a scratch drive
     PlacedFile otherPlayer("D:\\Tools\\mplayer.exe", PlacedFile::Player);
     for (const WorkedExample& example : kWorkedExamples) {
         SCOPED_TRACE(example.name);
@@ -49,7 +49,7 @@ TEST_F(Play, WorkedExamples) {
         {
             std::unique_ptr<ShellMissing> noShell;
             if (!example.shell) noShell = std::make_unique<ShellMissing>();
-            started = std::make_unique<Reelkick>(mp.Path(), exampleLog.Path());
+            started = std::make_unique<Reelkick>(mp.Path(), exampleLog);
         }
         Reelkick& app = *started;
         if (example.otherPlayer) {
@@ -62,11 +62,11 @@ TEST_F(Play, WorkedExamples) {
         if (example.fullscreen) app.Click(IDC_FULLSCREEN);
         app.SetText(IDC_FRAMERATE, example.framerate);
 
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(example.shell ? 2u : 1u, app.Click(IDC_PLAY)) << "the shell, if any, and the player";
 
         EXPECT_EQ(example.commandLine, app.Text(IDC_CMDLINE));
         EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO));
-        auto starts = exampleLog.WaitForStarts(1);
+        auto starts = app.Players();
         ASSERT_EQ(1u, starts.size());
         EXPECT_EQ(example.argv, starts[0].argv);
         if (!example.shell) {
@@ -89,7 +89,7 @@ TEST_F(Play, OnlyTheFiveFrameratesArePassedOn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("framerate '") + c.typed + "'");
         app.SetText(IDC_FRAMERATE, c.typed);
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
         EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app.Text(IDC_CMDLINE));
     }
 }
@@ -118,9 +118,9 @@ TEST_F(Play, APressCompletesAFramerateForTheNextPress) {
 TEST_F(Play, TypedCommandLineIsNeverRun) {
     Reelkick& app = Start();
     app.SetText(IDC_CMDLINE, "notepad.exe");
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
     EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
-    auto starts = log.WaitForStarts(1);
+    auto starts = app.Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(std::vector<std::string>{ "C:\\MP\\mplayer.exe" }, starts[0].argv);
 }
@@ -128,9 +128,9 @@ TEST_F(Play, TypedCommandLineIsNeverRun) {
 TEST_F(Play, FullscreenWithoutAMovie) {
     Reelkick& app = Start();
     app.Click(IDC_FULLSCREEN);
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
     EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app.Text(IDC_CMDLINE));
-    auto starts = log.WaitForStarts(1);
+    auto starts = app.Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", "-fs" }), starts[0].argv);
 }
@@ -138,11 +138,11 @@ TEST_F(Play, FullscreenWithoutAMovie) {
 TEST_F(Play, TwoPressesStartTwoIdenticalPlayers) {
     Reelkick& app = Start();
     app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
     std::string first = app.Text(IDC_CMDLINE);
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
     EXPECT_EQ(first, app.Text(IDC_CMDLINE));
-    auto starts = log.WaitForStarts(2);
+    auto starts = app.Players();
     ASSERT_EQ(2u, starts.size());
     EXPECT_EQ(starts[0].argv, starts[1].argv);
 }
@@ -152,13 +152,13 @@ TEST_F(Play, WithoutAPlayerNothingStarts) {
     app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
     app.Click(IDC_CURRENT_PLAYER);
     app.Click(IDC_CURRENT_PLAYER);  // cleared while no other player was chosen
-    app.Click(IDC_PLAY);
+    EXPECT_EQ(0u, app.Click(IDC_PLAY)) << "nothing is started";
 
     EXPECT_EQ("cmd /C \" \"C:\\m.avi\" \"", app.Text(IDC_CMDLINE));
     std::string info = app.Text(IDC_INFO);
     EXPECT_EQ(kNoPlayerStart, info.substr(0, sizeof kNoPlayerStart - 1));
     EXPECT_EQ(3u, CountOf(" or ", info)) << "four addresses joined by \" or \": " << info;
-    EXPECT_TRUE(log.StartsAfterGrace().empty());
+    EXPECT_TRUE(app.Players().empty());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 #include "Reelkick.h"
 
 #include <dlgs.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -14,6 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const auto kPatience = std::chrono::seconds(20);
+const UINT kAnswerMs = 20000;
 
 // Polls `done` until it holds or patience runs out.
 template <typename Condition>
@@ -22,9 +24,15 @@ bool WaitFor(Condition done, std::chrono::milliseconds patience = kPatience) {
     for (;;) {
         if (done()) return true;
         if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
+
+void Require(bool ok, const std::string& what) {
+    if (!ok) throw std::runtime_error(what);
+}
+
+std::string LastError() { return " (error " + std::to_string(::GetLastError()) + ")"; }
 
 struct WindowQuery {
     DWORD threadId;
@@ -53,8 +61,19 @@ HWND FindWindowOf(DWORD threadId, const std::wstring& caption, HWND owner) {
     return query.found;
 }
 
-void Require(bool ok, const char* what) {
-    if (!ok) throw std::runtime_error(what);
+// A player that has just written its record may still be running for a
+// moment, and on Windows its file cannot be replaced or removed until it
+// has ended. Gives up loudly.
+template <typename Action>
+void Patiently(const char* what, const std::string& path, Action action) {
+    std::error_code error;
+    if (WaitFor([&] {
+            error.clear();
+            action(error);
+            return !error;
+        }))
+        return;
+    ADD_FAILURE() << what << " " << path << " still failed after 20 s: " << error.message();
 }
 
 }  // namespace
@@ -63,40 +82,123 @@ bool UnderWine() {
     return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
+LRESULT Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    Require(::SendMessageTimeoutW(wnd, message, wParam, lParam, SMTO_NORMAL, kAnswerMs, &result) != 0,
+            "no answer within 20 s to message " + std::to_string(message) + LastError());
+    return static_cast<LRESULT>(result);
+}
+
 std::string BinFolder() {
     wchar_t path[MAX_PATH];
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     return Utf8(fs::path(path).parent_path().wstring());
 }
 
-Reelkick::Reelkick(const std::string& folder, const std::string& playerLog) {
-    ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(playerLog).c_str());
+bool InTestPrefix() {
+    if (fs::exists("C:\\reelkick-test-prefix.txt")) return true;
+    std::fprintf(stderr,
+                 "These tests create and delete files on drives C: and D:, so they run only in the Wine prefix "
+                 "that scripts/test prepares (C:\\reelkick-test-prefix.txt is missing here). Run scripts/test.\n");
+    return false;
+}
+
+std::string Scratch(const std::string& name) { return "C:\\reelkick-tests\\" + name; }
+
+PlayerLog::PlayerLog() {
+    static int serial = 0;
+    m_path = Scratch("player-" + std::to_string(++serial) + ".log");
+    fs::remove(fs::u8path(m_path));
+}
+
+PlayerLog::~PlayerLog() {
+    std::error_code ignored;
+    fs::remove(fs::u8path(m_path), ignored);
+}
+
+std::vector<PlayerStart> PlayerLog::Starts() const {
+    std::vector<PlayerStart> starts;
+    std::ifstream log(fs::u8path(m_path), std::ios::binary);
+    PlayerStart current;
+    for (std::string line; std::getline(log, line);) {
+        if (line.rfind("cmdline ", 0) == 0) current = PlayerStart{ line.substr(8), {} };
+        else if (line.rfind("arg ", 0) == 0) current.argv.push_back(line.substr(4));
+        else if (line == "end") starts.push_back(current);
+    }
+    return starts;
+}
+
+Reelkick::Reelkick(const std::string& folder, const PlayerLog& log) : m_log(log) {
+    // The job ends whatever is left of it when this test program ends.
+    m_job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    Require(m_job && ::SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits, sizeof limits),
+            "no job object for reelkick" + LastError());
+
+    ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(log.Path()).c_str());
     std::wstring exe = Wide(BinFolder() + "\\reelkick.exe");
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = { sizeof startup };
-    Require(::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    Require(::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                              Wide(folder).c_str(), &startup, &m_process),
-            "reelkick.exe did not start");
-    ::WaitForInputIdle(m_process.hProcess, 10000);
+            "reelkick.exe did not start in " + folder + LastError());
+    Require(::AssignProcessToJobObject(m_job, m_process.hProcess), "reelkick.exe is in no job" + LastError());
+    ::ResumeThread(m_process.hThread);
+
     Require(WaitFor([&] { return (m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr)) != nullptr; }),
-            "the main window did not appear");
+            "the main window did not appear within 20 s");
     Sync();
+    // The shell probe ran before the window was shown.
+    WaitUntilChildrenEnded();
+    m_baseline = TotalProcesses();
 }
 
 Reelkick::~Reelkick() {
-    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-        ::TerminateProcess(m_process.hProcess, 1);
-        ::WaitForSingleObject(m_process.hProcess, 5000);
-    }
+    if (!WaitFor([&] { return RunningChildren() == 0; }))
+        ADD_FAILURE() << RunningChildren() << " process(es) started by reelkick outlived the test";
+    ::TerminateJobObject(m_job, 1);
+    ::WaitForSingleObject(m_process.hProcess, 5000);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
+    ::CloseHandle(m_job);
+}
+
+DWORD Reelkick::TotalProcesses() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info = {};
+    ::QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+    return info.TotalProcesses;
+}
+
+size_t Reelkick::RunningChildren() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info = {};
+    ::QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+    const DWORD self = ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT ? 1 : 0;
+    return info.ActiveProcesses > self ? info.ActiveProcesses - self : 0;
+}
+
+size_t Reelkick::Started() const { return TotalProcesses() - m_baseline; }
+
+void Reelkick::WaitForStarted(size_t count) const {
+    Require(WaitFor([&] { return Started() >= count; }),
+            "reelkick started " + std::to_string(Started()) + " process(es) within 20 s, not " + std::to_string(count));
+}
+
+void Reelkick::WaitUntilChildrenEnded() const {
+    Require(WaitFor([&] { return RunningChildren() == 0; }),
+            std::to_string(RunningChildren()) + " process(es) started by reelkick still run after 20 s");
+}
+
+std::vector<PlayerStart> Reelkick::Players() const {
+    WaitUntilChildrenEnded();
+    return m_log.Starts();
 }
 
 std::string WindowText(HWND wnd) {
     // GetWindowText would not ask a window of another process for its text.
-    auto length = ::SendMessageW(wnd, WM_GETTEXTLENGTH, 0, 0);
+    auto length = Send(wnd, WM_GETTEXTLENGTH);
     std::wstring text(length + 1, L'\0');
-    length = ::SendMessageW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    length = Send(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(length);
     return Utf8(text);
 }
@@ -104,35 +206,41 @@ std::string WindowText(HWND wnd) {
 std::string Reelkick::Text(int id) const { return WindowText(Item(id)); }
 
 void Reelkick::SetText(int id, const std::string& text) {
-    ::SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    Send(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
-int Reelkick::Check(int id) const { return static_cast<int>(::SendMessageW(Item(id), BM_GETCHECK, 0, 0)); }
+int Reelkick::Check(int id) const { return static_cast<int>(Send(Item(id), BM_GETCHECK)); }
 
 bool Reelkick::Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
 
 std::vector<std::string> Reelkick::ComboItems(int id) const {
     std::vector<std::string> items;
-    auto count = ::SendMessageW(Item(id), CB_GETCOUNT, 0, 0);
+    auto count = Send(Item(id), CB_GETCOUNT);
     for (LRESULT i = 0; i < count; ++i) {
-        std::wstring text(::SendMessageW(Item(id), CB_GETLBTEXTLEN, i, 0) + 1, L'\0');
-        auto length = ::SendMessageW(Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        std::wstring text(Send(Item(id), CB_GETLBTEXTLEN, i) + 1, L'\0');
+        auto length = Send(Item(id), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.resize(length);
         items.push_back(Utf8(text));
     }
     return items;
 }
 
-void Reelkick::Click(int id) {
-    ::SendMessageW(Item(id), BM_CLICK, 0, 0);
+size_t Reelkick::Click(int id) {
+    WaitUntilChildrenEnded();
+    const size_t before = Started();
+    Send(Item(id), BM_CLICK);
     Sync();
+    // A shell may start the player after the handler has returned.
+    WaitUntilChildrenEnded();
+    return Started() - before;
 }
 
 void Reelkick::ChooseFile(int id, const std::string& path) {
     ::PostMessageW(Item(id), BM_CLICK, 0, 0);
     HWND dialog = WaitForOwnedDialog();
     HWND name = ::GetDlgItem(dialog, cmb13) ? ::GetDlgItem(dialog, cmb13) : ::GetDlgItem(dialog, edt1);
-    ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    Require(WindowText(name) == path, "the open-file dialog did not take the typed name " + path);
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
     WaitUntilGone(dialog);
     Sync();
@@ -148,7 +256,7 @@ void Reelkick::CancelFileDialog(int id) {
 }
 
 void Reelkick::Focus(int id) {
-    ::SendMessageW(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    Send(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
     Sync();
 }
 
@@ -184,11 +292,16 @@ void Reelkick::AltKey(char letter) {
     ::PostMessageW(target, WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29);
 }
 
+void Reelkick::PostClick(int id) { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
+
+void Reelkick::WaitForCheck(int id, int state) const {
+    Require(WaitFor([&] { return Check(id) == state; }), "check box " + std::to_string(id) + " did not change");
+}
+
 void Reelkick::Sync() const {
     // Only a thread back in its message loop answers a message from another
     // process, so the answer means every earlier handler has finished.
-    DWORD_PTR result;
-    ::SendMessageTimeoutW(m_main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+    Send(m_main, WM_NULL);
 }
 
 bool Reelkick::WaitForExit(DWORD ms) { return ::WaitForSingleObject(m_process.hProcess, ms) == WAIT_OBJECT_0; }
@@ -196,58 +309,16 @@ bool Reelkick::WaitForExit(DWORD ms) { return ::WaitForSingleObject(m_process.hP
 HWND Reelkick::WaitForOwnedDialog(const std::string& caption) const {
     HWND dialog = nullptr;
     Require(WaitFor([&] { return (dialog = FindWindowOf(m_process.dwThreadId, Wide(caption), m_main)) != nullptr; }),
-            "no dialog opened over the main window");
+            "no dialog opened over the main window within 20 s");
     return dialog;
 }
 
 void Reelkick::WaitUntilGone(HWND wnd) const {
-    Require(WaitFor([&] { return !::IsWindow(wnd); }), "the dialog did not close");
-}
-
-PlayerLog::PlayerLog() {
-    static int serial = 0;
-    fs::create_directories("C:\\reelkick-tests");
-    m_path = "C:\\reelkick-tests\\player-" + std::to_string(::GetCurrentProcessId()) + "-" +
-             std::to_string(++serial) + ".log";
-    fs::remove(fs::u8path(m_path));
-}
-
-PlayerLog::~PlayerLog() {
-    std::error_code ignored;
-    fs::remove(fs::u8path(m_path), ignored);
-}
-
-std::vector<PlayerStart> PlayerLog::Starts() const {
-    std::vector<PlayerStart> starts;
-    std::ifstream log(fs::u8path(m_path), std::ios::binary);
-    PlayerStart current;
-    for (std::string line; std::getline(log, line);) {
-        if (line.rfind("cmdline ", 0) == 0) current = PlayerStart{ line.substr(8), {} };
-        else if (line.rfind("arg ", 0) == 0) current.argv.push_back(line.substr(4));
-        else if (line == "end") starts.push_back(current);
-    }
-    return starts;
-}
-
-std::vector<PlayerStart> PlayerLog::WaitForStarts(size_t count) const {
-    WaitFor([&] { return Starts().size() >= count; });
-    return Starts();
-}
-
-std::vector<PlayerStart> PlayerLog::StartsAfterGrace() const {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    return Starts();
-}
-
-// A player that has just written its record may still be running for a
-// moment, and its file cannot be replaced or removed until it has ended.
-template <typename Action>
-void Patiently(Action action) {
-    WaitFor([&] {
-        std::error_code error;
-        action(error);
-        return !error;
-    });
+    if (WaitFor([&] { return !::IsWindow(wnd); })) return;
+    // A message box over the dialog usually says why it stayed.
+    HWND box = FindWindowOf(m_process.dwThreadId, L"", wnd);
+    Require(false, "the dialog did not close within 20 s" +
+                       (box ? ": a box over it says \"" + WindowText(::GetDlgItem(box, 0xFFFF)) + "\"" : ""));
 }
 
 PlacedFile::PlacedFile(const std::string& path, Kind kind) : m_path(path) {
@@ -255,24 +326,24 @@ PlacedFile::PlacedFile(const std::string& path, Kind kind) : m_path(path) {
         std::ofstream(fs::u8path(m_path)) << "test data\n";
         return;
     }
-    Patiently([&](std::error_code& error) {
+    Patiently("copying the player to", m_path, [&](std::error_code& error) {
         fs::copy_file(fs::u8path(BinFolder() + "\\mplayer.exe"), fs::u8path(m_path),
                       fs::copy_options::overwrite_existing, error);
     });
 }
 
 PlacedFile::~PlacedFile() {
-    Patiently([&](std::error_code& error) { fs::remove(fs::u8path(m_path), error); });
+    Patiently("removing", m_path, [&](std::error_code& error) { fs::remove(fs::u8path(m_path), error); });
 }
 
 ScratchFolder::ScratchFolder(const std::string& path) : m_path(path) {
     Require(fs::u8path(m_path).has_relative_path(), "a scratch folder must not be a drive root");
-    Patiently([&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
+    Patiently("clearing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
     fs::create_directories(fs::u8path(m_path));
 }
 
 ScratchFolder::~ScratchFolder() {
-    Patiently([&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
+    Patiently("removing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
 }
 
 ShellMissing::ShellMissing() {
@@ -282,11 +353,14 @@ ShellMissing::ShellMissing() {
     Require(::MoveFileW(m_shell.c_str(), (m_shell + L".away").c_str()), "cmd.exe could not be moved aside");
 }
 
-ShellMissing::~ShellMissing() { ::MoveFileW((m_shell + L".away").c_str(), m_shell.c_str()); }
+ShellMissing::~ShellMissing() {
+    if (!::MoveFileW((m_shell + L".away").c_str(), m_shell.c_str()))
+        ADD_FAILURE() << "cmd.exe could not be put back" << LastError();
+}
 
 std::string FolderOfLength(size_t length) {
-    std::string path = "C:\\rk-deep";
-    Require(length >= path.size() + 2, "too short for a folder below C:\\rk-deep");
+    std::string path = Scratch("deep");
+    Require(length >= path.size() + 2, "too short for a folder below " + path);
     // Segments of at most 40 characters; never leave room for a lone backslash.
     for (char letter = 'a'; path.size() < length; ++letter) {
         size_t room = length - path.size() - 1;

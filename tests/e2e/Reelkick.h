@@ -1,5 +1,8 @@
 // Drives a real reelkick.exe from another process, the way a user would:
 // through its window's controls, the real open-file dialog and the keyboard.
+//
+// Every call that waits on the other process has a deadline and throws
+// when it passes, so a broken build fails instead of hanging.
 #pragma once
 
 #include <windows.h>
@@ -10,58 +13,23 @@
 #include "Utf8.h"
 
 bool UnderWine();
+// Sends a message to a window of another process and returns its answer;
+// throws when no answer comes in time.
+LRESULT Send(HWND wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // The text of a window in any process: an edit's contents, a button's caption.
 std::string WindowText(HWND wnd);
-// The folder that holds the test programs, reelkick.exe and the recording player.
+// The folder that holds the test programs and the recording player.
 std::string BinFolder();
 
-class Reelkick {
-public:
-    // Starts reelkick.exe with `folder` as its working folder and waits until
-    // its main window is up. Players it starts log to `playerLog`.
-    Reelkick(const std::string& folder, const std::string& playerLog);
-    ~Reelkick();
-    Reelkick(const Reelkick&) = delete;
-    Reelkick& operator=(const Reelkick&) = delete;
-
-    HWND Main() const { return m_main; }
-    HWND Item(int id) const { return ::GetDlgItem(m_main, id); }
-    std::string Text(int id) const;
-    void SetText(int id, const std::string& text);
-    int Check(int id) const;
-    bool Enabled(int id) const;
-    std::vector<std::string> ComboItems(int id) const;
-
-    // Clicks a button or check box and returns when its handler is done.
-    void Click(int id);
-    // Clicks `id`, types `path` into the open-file dialog that it opens and
-    // presses Open; returns when the handler is done.
-    void ChooseFile(int id, const std::string& path);
-    // Clicks `id` and closes the open-file dialog with Cancel.
-    void CancelFileDialog(int id);
-
-    // Keyboard: the focus is moved and keys are posted as the dialog manager
-    // sees them from the keyboard.
-    void Focus(int id);
-    int FocusedId() const;
-    // Waits until control `id` has the focus, and its handlers are done.
-    bool WaitForFocus(int id) const;
-    void Key(UINT virtualKey);  // pressed on the focused control
-    void AltKey(char letter);   // a mnemonic, as Alt+letter
-
-    // Returns once the program has handled everything sent or posted so far.
-    void Sync() const;
-    // True when the process ended within `ms`.
-    bool WaitForExit(DWORD ms);
-    // Waits for a dialog over the main window, with this caption if one is given.
-    HWND WaitForOwnedDialog(const std::string& caption = "") const;
-    // Waits until `wnd` has been destroyed.
-    void WaitUntilGone(HWND wnd) const;
-
-private:
-    PROCESS_INFORMATION m_process = {};
-    HWND m_main = nullptr;
-};
+// The test programs create and delete files on drives C: and D:, so they run
+// only in the Wine prefix that scripts/test prepares for them, which carries
+// this marker. False, with the reason on stderr, anywhere else.
+bool InTestPrefix();
+// Everything a test makes lives below this one folder of the test prefix,
+// which each test session starts empty; drive D: is mapped into it too. The
+// usual scene (Fixture.h) is the one exception: the worked examples name
+// C:\MP, C:\m.avi and C:\m.srt.
+std::string Scratch(const std::string& name);
 
 // The records that the recording player appended to its log, one per start.
 struct PlayerStart {
@@ -75,13 +43,84 @@ public:
     ~PlayerLog();
     const std::string& Path() const { return m_path; }
     std::vector<PlayerStart> Starts() const;
-    // Waits until at least `count` players have started; returns all starts.
-    std::vector<PlayerStart> WaitForStarts(size_t count) const;
-    // Gives a player that may have been started a moment to show up.
-    std::vector<PlayerStart> StartsAfterGrace() const;
 
 private:
     std::string m_path;
+};
+
+class Reelkick {
+public:
+    // Starts reelkick.exe with `folder` as its working folder, inside a job
+    // that counts every process it starts, and waits until its main window is
+    // up and the start-up shell probe has ended. Players it starts log to `log`.
+    Reelkick(const std::string& folder, const PlayerLog& log);
+    // Fails the test when a process that reelkick started is still running
+    // after a while, then ends them all and reelkick.
+    ~Reelkick();
+    Reelkick(const Reelkick&) = delete;
+    Reelkick& operator=(const Reelkick&) = delete;
+
+    HWND Main() const { return m_main; }
+    HWND Item(int id) const { return ::GetDlgItem(m_main, id); }
+    std::string Text(int id) const;
+    void SetText(int id, const std::string& text);
+    int Check(int id) const;
+    bool Enabled(int id) const;
+    std::vector<std::string> ComboItems(int id) const;
+
+    // Clicks a button or check box and returns when its handler is done and
+    // every process it started has ended, with the number of those: for
+    // "&PLAY", the shell and the player (2), the player alone (1) or none.
+    size_t Click(int id);
+    // Clicks `id`, types `path` into the open-file dialog that it opens and
+    // presses Open; returns when the handler is done.
+    void ChooseFile(int id, const std::string& path);
+    // Clicks `id` and closes the open-file dialog with Cancel.
+    void CancelFileDialog(int id);
+
+    // Processes started since start-up, the shell probe not counted: each
+    // shell, and each player, whether the shell or reelkick started it.
+    size_t Started() const;
+    // Waits until `count` processes have been started (for presses that are
+    // posted, such as keys).
+    void WaitForStarted(size_t count) const;
+    // Waits until every process that reelkick started has ended, then
+    // returns what the recording players wrote down.
+    std::vector<PlayerStart> Players() const;
+
+    // Keyboard: the focus is moved and keys are posted as the dialog manager
+    // sees them from the keyboard.
+    void Focus(int id);
+    int FocusedId() const;
+    // Waits until control `id` has the focus, and its handlers are done.
+    bool WaitForFocus(int id) const;
+    void Key(UINT virtualKey);  // pressed on the focused control
+    void AltKey(char letter);   // a mnemonic, as Alt+letter
+    // Posts a click, which the program handles after everything posted before.
+    void PostClick(int id);
+    // Waits until check box `id` shows `state`.
+    void WaitForCheck(int id, int state) const;
+
+    // Returns once the program has handled everything sent to it so far.
+    void Sync() const;
+    // True when the process ended within `ms`.
+    bool WaitForExit(DWORD ms);
+    // Waits for a dialog over the main window, with this caption if one is given.
+    HWND WaitForOwnedDialog(const std::string& caption = "") const;
+    // Waits until `wnd` has been destroyed.
+    void WaitUntilGone(HWND wnd) const;
+
+private:
+    // Processes of the job that are still running, reelkick not counted.
+    size_t RunningChildren() const;
+    void WaitUntilChildrenEnded() const;
+    DWORD TotalProcesses() const;
+
+    const PlayerLog& m_log;
+    HANDLE m_job = nullptr;
+    PROCESS_INFORMATION m_process = {};
+    HWND m_main = nullptr;
+    DWORD m_baseline = 0;  // the job's process count once start-up was over
 };
 
 // A file (a copy of the recording player, or a little data) placed for one
@@ -124,5 +163,5 @@ private:
     std::wstring m_shell;
 };
 
-// A folder path of exactly `length` characters below C:\.
+// A scratch folder path of exactly `length` characters.
 std::string FolderOfLength(size_t length);

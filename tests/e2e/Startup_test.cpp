@@ -13,7 +13,7 @@ const char kInitialInfo[] =
 TEST(Startup, ShowsTheInitialState) {
     ScratchFolder mp("C:\\MP");
     PlayerLog log;
-    Reelkick app(mp.Path(), log.Path());
+    Reelkick app(mp.Path(), log);
 
     char caption[64] = "";
     ::GetWindowTextA(app.Main(), caption, sizeof caption);
@@ -29,7 +29,7 @@ TEST(Startup, ShowsTheInitialState) {
         EXPECT_TRUE(app.Enabled(id)) << "control " << id;
     EXPECT_EQ((std::vector<std::string>{ "", "23.976", "24", "25", "29.976", "30" }), app.ComboItems(IDC_FRAMERATE));
     EXPECT_EQ(IDC_MOVIE, app.FocusedId()) << "the first enabled tab stop";
-    EXPECT_TRUE(log.StartsAfterGrace().empty()) << "nothing is played at start-up";
+    EXPECT_EQ(0u, app.Started()) << "nothing but the shell probe runs at start-up";
 }
 
 // The player in the start folder is used as the folder's path comes, in full.
@@ -39,8 +39,8 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
         std::string playerArgv0;
     };
     const Case cases[] = {
-        { "C:\\", "C:\\\\mplayer.exe" },  // the root keeps its backslash
-        { "C:\\Program Files\\MPlayer", "C:\\Program Files\\MPlayer\\mplayer.exe" },
+        { "D:\\", "D:\\\\mplayer.exe" },  // the root keeps its backslash
+        { Scratch("Program Files\\MPlayer"), Scratch("Program Files\\MPlayer\\mplayer.exe") },
         { FolderOfLength(99), FolderOfLength(99) + "\\mplayer.exe" },
         { FolderOfLength(100), FolderOfLength(100) + "\\mplayer.exe" },
         { FolderOfLength(200), FolderOfLength(200) + "\\mplayer.exe" },
@@ -48,22 +48,23 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
         std::unique_ptr<ScratchFolder> folder;
-        if (c.folder != "C:\\") folder = std::make_unique<ScratchFolder>(c.folder);
-        PlacedFile player(c.folder + (c.folder == "C:\\" ? "" : "\\") + "mplayer.exe", PlacedFile::Player);
+        const bool root = c.folder == "D:\\";
+        if (!root) folder = std::make_unique<ScratchFolder>(c.folder);
+        PlacedFile player(c.folder + (root ? "" : "\\") + "mplayer.exe", PlacedFile::Player);
         PlayerLog log;
-        Reelkick app(c.folder, log.Path());
+        Reelkick app(c.folder, log);
 
-        app.Click(IDC_PLAY);
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
 
         EXPECT_EQ("cmd /C \"\"" + c.playerArgv0 + "\" \"", app.Text(IDC_CMDLINE));
-        auto starts = log.WaitForStarts(1);
+        auto starts = app.Players();
         ASSERT_EQ(1u, starts.size());
         EXPECT_EQ(std::vector<std::string>{ c.playerArgv0 }, starts[0].argv);
     }
 }
 
 TEST(Startup, FolderLengthsAreExact) {
-    for (size_t length : { 12, 41, 42, 43, 99, 100, 200 }) EXPECT_EQ(length, FolderOfLength(length).size());
+    for (size_t length : { 26, 41, 42, 43, 99, 100, 200 }) EXPECT_EQ(length, FolderOfLength(length).size());
 }
 
 // Without cmd.exe the command is started directly, without the shell's
@@ -75,12 +76,12 @@ TEST(Startup, WithoutAShellStartsThePlayerDirectly) {
     std::unique_ptr<Reelkick> app;
     {
         ShellMissing noShell;
-        app = std::make_unique<Reelkick>(mp.Path(), log.Path());
+        app = std::make_unique<Reelkick>(mp.Path(), log);
     }
-    app->Click(IDC_PLAY);
+    EXPECT_EQ(1u, app->Click(IDC_PLAY)) << "the player, and no shell";
 
     EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", app->Text(IDC_CMDLINE));
-    auto starts = log.WaitForStarts(1);
+    auto starts = app->Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
 }

@@ -3,6 +3,8 @@
 // the run ends with the result that the last of them asks for.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <vector>
 
@@ -13,6 +15,7 @@
 class ProbeDialog : public CDialog {
 public:
     using Body = std::function<void(ProbeDialog&)>;
+    static const int kStuck = -2;  // the result of a run that nothing ended
     explicit ProbeDialog(Body body) : CDialog(IDD_PROBE), m_body(std::move(body)) {}
 
     HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
@@ -33,8 +36,15 @@ protected:
     }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
+        ::SetTimer(m_hWnd, 1, 5000, EndStuckRun);
         m_body(*this);
         return TRUE;
+    }
+    // Called when the run is still going after five seconds: the messages
+    // that should have ended it were lost, so it fails instead of hanging.
+    static void CALLBACK EndStuckRun(HWND wnd, UINT, UINT_PTR, DWORD) {
+        ADD_FAILURE() << "the probe dialog was still open after 5 s";
+        ::EndDialog(wnd, kStuck);
     }
 
     int OnCreate(LPCREATESTRUCTA) {

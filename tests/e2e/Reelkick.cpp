@@ -1,5 +1,7 @@
 #include "Reelkick.h"
 
+#include "Exe.h"
+
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
@@ -89,11 +91,7 @@ LRESULT Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
-std::string BinFolder() {
-    wchar_t path[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return Utf8(fs::path(path).parent_path().wstring());
-}
+std::string BinFolder() { return Utf8(BinFolderW()); }
 
 bool InTestPrefix() {
     if (fs::exists("C:\\reelkick-test-prefix.txt")) return true;
@@ -137,17 +135,28 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log) : m_log(log)
             "no job object for reelkick" + LastError());
 
     ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(log.Path()).c_str());
-    std::wstring exe = Wide(BinFolder() + "\\reelkick.exe");
+    const std::wstring exe = ReelkickExe();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = { sizeof startup };
-    Require(::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                             Wide(folder).c_str(), &startup, &m_process),
-            "reelkick.exe did not start in " + folder + LastError());
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                          Wide(folder).c_str(), &startup, &m_process)) {
+        const DWORD error = ::GetLastError();
+        throw std::runtime_error(Utf8(exe) + " did not start in " + folder + " (error " + std::to_string(error) + ")");
+    }
     Require(::AssignProcessToJobObject(m_job, m_process.hProcess), "reelkick.exe is in no job" + LastError());
     ::ResumeThread(m_process.hThread);
 
-    Require(WaitFor([&] { return (m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr)) != nullptr; }),
+    Require(WaitFor([&] {
+                m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr);
+                return m_main || WaitForExit(0);
+            }),
             "the main window did not appear within 20 s");
+    DWORD binaryType = 0;
+    Require(m_main != nullptr,
+            Utf8(exe) + " ended before its window appeared" +
+                (::GetBinaryTypeW(exe.c_str(), &binaryType) && binaryType == SCS_32BIT_BINARY
+                     ? ": a 32-bit exe needs 32-bit Wine (Debian's wine32:i386)"
+                     : ""));
     Sync();
     // The shell probe ran before the window was shown.
     WaitUntilChildrenEnded();
@@ -346,16 +355,19 @@ ScratchFolder::~ScratchFolder() {
     Patiently("removing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
 }
 
+// Both system folders: a 32-bit reelkick looks for its shell in the 32-bit one.
 ShellMissing::ShellMissing() {
-    wchar_t system[MAX_PATH];
-    ::GetSystemDirectoryW(system, MAX_PATH);
-    m_shell = std::wstring(system) + L"\\cmd.exe";
-    Require(::MoveFileW(m_shell.c_str(), (m_shell + L".away").c_str()), "cmd.exe could not be moved aside");
+    wchar_t folder[MAX_PATH];
+    if (::GetSystemDirectoryW(folder, MAX_PATH)) m_shells.push_back(std::wstring(folder) + L"\\cmd.exe");
+    if (::GetSystemWow64DirectoryW(folder, MAX_PATH)) m_shells.push_back(std::wstring(folder) + L"\\cmd.exe");
+    for (const std::wstring& shell : m_shells)
+        Require(::MoveFileW(shell.c_str(), (shell + L".away").c_str()), Utf8(shell) + " could not be moved aside");
 }
 
 ShellMissing::~ShellMissing() {
-    if (!::MoveFileW((m_shell + L".away").c_str(), m_shell.c_str()))
-        ADD_FAILURE() << "cmd.exe could not be put back" << LastError();
+    for (const std::wstring& shell : m_shells)
+        if (!::MoveFileW((shell + L".away").c_str(), shell.c_str()))
+            ADD_FAILURE() << Utf8(shell) << " could not be put back" << LastError();
 }
 
 std::string FolderOfLength(size_t length) {

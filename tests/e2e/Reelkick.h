@@ -151,7 +151,7 @@ private:
     std::string m_path;
 };
 
-// While this lives, the system has no cmd.exe for WinExec to find.
+// While this lives, the system has no cmd.exe for reelkick to find.
 class ShellMissing {
 public:
     ShellMissing();
@@ -160,7 +160,7 @@ public:
     ShellMissing& operator=(const ShellMissing&) = delete;
 
 private:
-    std::wstring m_shell;
+    std::vector<std::wstring> m_shells;
 };
 
 // A scratch folder path of exactly `length` characters.

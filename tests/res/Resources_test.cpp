@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 
+#include "Exe.h"
 #include "ResourceReader.h"
 
 namespace {
 
 const LANGID kEnglishUS = 0x0409;
 const LANGID kRomanian = 0x0418;
-
-std::wstring ReelkickExe() {
-    wchar_t path[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return (std::filesystem::path(path).parent_path() / L"reelkick.exe").wstring();
-}
 
 const char kMainDialog[] =
     "extended style=90C800C0 exstyle=40000 help=0 controls=11 at=0,0 size=299x118 menu=none class=none "
@@ -81,7 +75,7 @@ Bytes FramerateList() {
 
 TEST(Resources, MatchTheirSpecifiedFields) {
     ResourceFile exe(ReelkickExe());
-    ASSERT_TRUE(exe.Loaded());
+    ASSERT_TRUE(exe.Loaded()) << Utf8(ReelkickExe());
 
     EXPECT_EQ((std::vector<std::string>{ "10/1/409", "18/1/409", "3/1/418", "5/64/409", "5/66/409", "6/7/409",
                                          "E/80/418", "F0/66/409" }),

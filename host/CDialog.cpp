@@ -1,7 +1,6 @@
 #include "CDialog.h"
 
 #include <cstring>
-#include <string>
 
 #include "CWinApp.h"
 #include "DlgInit.h"
@@ -90,8 +89,8 @@ void CDialog::ExecuteDlgInit() {
         at += 8;
         if (length > size - at) break;
         if (message == DLGINIT_CB_ADDSTRING) {
-            std::string text(reinterpret_cast<const char*>(data + at), length);
-            ::SendDlgItemMessageA(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            CString text(reinterpret_cast<const char*>(data + at), static_cast<int>(length));
+            ::SendDlgItemMessageA(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.GetString()));
         }
         at += length;
     }

@@ -7,7 +7,7 @@
 namespace {
 
 // Room for the longest path the platform hands out.
-const size_t kPathBufferSize = 32768;
+const int kPathBufferSize = 32768;
 
 // The part after the last `separator`, or the whole text when there is none.
 // _mbsrchr does not mistake the trail byte of a double-byte character for it.
@@ -19,23 +19,25 @@ const char* After(const char* text, unsigned separator) {
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, DWORD flags)
-    : m_bOpenFileDialog(openFileDialog), m_file(kPathBufferSize, '\0'), m_ofn() {
+    : m_bOpenFileDialog(openFileDialog), m_ofn() {
     m_ofn.lStructSize = sizeof m_ofn;
-    m_ofn.lpstrFile = &m_file[0];
-    m_ofn.nMaxFile = static_cast<DWORD>(m_file.size());
+    m_ofn.lpstrFile = m_file.GetBuffer(kPathBufferSize - 1);
+    m_ofn.lpstrFile[0] = '\0';
+    m_ofn.nMaxFile = kPathBufferSize;
     m_ofn.Flags = flags;
 }
 
 INT_PTR CFileDialog::DoModal() {
     m_ofn.hwndOwner = CWnd::GetSafeOwner(nullptr);
     BOOL confirmed = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    m_file.ReleaseBuffer();
     return confirmed ? IDOK : IDCANCEL;
 }
 
-CString CFileDialog::GetPathName() const { return CString(m_file.c_str()); }
+CString CFileDialog::GetPathName() const { return m_file; }
 
 CString CFileDialog::GetFileName() const {
-    const char* name = After(m_file.c_str(), '\\');
+    const char* name = After(m_file.GetString(), '\\');
     return CString(After(name, '/'));
 }
 

@@ -5,8 +5,6 @@
 
 #include <commdlg.h>
 
-#include <string>
-
 #include "CString.h"
 
 class CFileDialog {
@@ -28,6 +26,6 @@ public:
 
 private:
     BOOL m_bOpenFileDialog;
-    std::string m_file;  // the dialog's path buffer
+    CString m_file;  // the dialog's path buffer
     OPENFILENAMEA m_ofn;
 };

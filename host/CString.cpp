@@ -2,18 +2,70 @@
 
 #include <mbstring.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "CWinApp.h"
 
-CString::CString(const char* text) : m_text(text ? text : "") {}
+CString::CString(const char* text) { Assign(text, text ? static_cast<int>(std::strlen(text)) : 0); }
+
+CString::CString(const char* text, int length) { Assign(text, length); }
+
+CString::CString(CString&& other) noexcept
+    : m_text(other.m_text), m_length(other.m_length), m_capacity(other.m_capacity) {
+    other.m_text = nullptr;
+    other.m_length = other.m_capacity = 0;
+}
+
+CString& CString::operator=(const CString& other) {
+    if (this != &other) Assign(other.GetString(), other.m_length);
+    return *this;
+}
+
+CString& CString::operator=(CString&& other) noexcept {
+    if (this != &other) {
+        std::free(m_text);
+        m_text = other.m_text;
+        m_length = other.m_length;
+        m_capacity = other.m_capacity;
+        other.m_text = nullptr;
+        other.m_length = other.m_capacity = 0;
+    }
+    return *this;
+}
+
+CString::~CString() { std::free(m_text); }
+
+// A dialog program that cannot get a few hundred bytes cannot go on in any
+// useful way, so it ends at once rather than carry on with a cut text.
+void CString::Reserve(int length) {
+    if (length <= m_capacity) return;
+    int capacity = m_capacity < 16 ? 16 : m_capacity;
+    while (capacity < length) capacity *= 2;
+    auto* text = static_cast<char*>(std::realloc(m_text, static_cast<size_t>(capacity) + 1));
+    if (!text) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
+    if (!m_text) text[0] = '\0';
+    m_text = text;
+    m_capacity = capacity;
+}
+
+void CString::Assign(const char* text, int length) {
+    m_length = 0;
+    if (length > 0) {
+        Reserve(length);
+        std::memmove(m_text, text, static_cast<size_t>(length));
+    }
+    m_length = length > 0 ? length : 0;
+    if (m_text) m_text[m_length] = '\0';
+}
 
 int CString::Compare(const char* other) const {
-    return _mbscmp(reinterpret_cast<const unsigned char*>(GetString()),
-                   reinterpret_cast<const unsigned char*>(other));
+    return _mbscmp(reinterpret_cast<const unsigned char*>(GetString()), reinterpret_cast<const unsigned char*>(other));
 }
 
 void CString::MakeUpper() {
-    for (char& c : m_text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (int i = 0; i < m_length; ++i)
+        if (m_text[i] >= 'a' && m_text[i] <= 'z') m_text[i] = static_cast<char>(m_text[i] - 'a' + 'A');
 }
 
 bool CString::LoadString(UINT id) {
@@ -21,15 +73,32 @@ bool CString::LoadString(UINT id) {
     // UTF-16 text, which then goes to the ANSI code page whatever its length.
     const wchar_t* text = nullptr;
     int units = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
-    m_text.clear();
+    Assign("", 0);
     if (units <= 0 || !text) return false;
     int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
-    m_text.resize(bytes);
-    ::WideCharToMultiByte(CP_ACP, 0, text, units, &m_text[0], bytes, nullptr, nullptr);
-    return bytes > 0;
+    ::WideCharToMultiByte(CP_ACP, 0, text, units, GetBuffer(bytes), bytes, nullptr, nullptr);
+    m_length = bytes > 0 ? bytes : 0;
+    m_text[m_length] = '\0';
+    return m_length > 0;
+}
+
+char* CString::GetBuffer(int length) {
+    Reserve(length > m_length ? length : m_length);
+    if (!m_text) Reserve(1);
+    return m_text;
+}
+
+void CString::ReleaseBuffer() {
+    m_length = m_text ? static_cast<int>(std::strlen(m_text)) : 0;
 }
 
 CString& CString::operator+=(const CString& tail) {
-    m_text += tail.m_text;
+    // `tail` may be this very string, whose buffer Reserve may move.
+    const int length = tail.m_length;
+    if (length == 0) return *this;
+    Reserve(m_length + length);
+    std::memmove(m_text + m_length, tail.GetString(), static_cast<size_t>(length));
+    m_length += length;
+    m_text[m_length] = '\0';
     return *this;
 }

@@ -1,4 +1,5 @@
-// CString: an 8-bit string in the process's ANSI code page.
+// CString: an 8-bit string in the process's ANSI code page, in a heap buffer
+// of its own. Running out of memory ends the program (see CString.cpp).
 //
 // There is deliberately no implicit conversion to const char*: GetString()
 // must be asked for, so no caller keeps a pointer into a temporary by accident.
@@ -6,17 +7,21 @@
 
 #include <windows.h>
 
-#include <string>
-
 class CString {
 public:
     CString() = default;
     CString(const char* text);  // implicit, like a string literal; null is ""
+    CString(const char* text, int length);
+    CString(const CString& other) : CString(other.GetString(), other.m_length) {}
+    CString(CString&& other) noexcept;
+    CString& operator=(const CString& other);
+    CString& operator=(CString&& other) noexcept;
+    ~CString();
 
     // The text, valid until this string is next changed or destroyed.
-    const char* GetString() const { return m_text.c_str(); }
-    int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
+    const char* GetString() const { return m_text ? m_text : ""; }
+    int GetLength() const { return m_length; }
+    bool IsEmpty() const { return m_length == 0; }
 
     // Exact, byte-for-byte comparison (_mbscmp): 0 when equal.
     int Compare(const char* other) const;
@@ -27,9 +32,19 @@ public:
     // Replaces the text with string resource `id`; "" and false when missing.
     bool LoadString(UINT id);
 
+    // Room for `length` characters and a NUL, for the platform to write
+    // into; ReleaseBuffer then takes the text up to its first NUL.
+    char* GetBuffer(int length);
+    void ReleaseBuffer();
+
     CString& operator+=(const CString& tail);
     friend CString operator+(CString head, const CString& tail) { return head += tail; }
 
 private:
-    std::string m_text;
+    void Reserve(int length);
+    void Assign(const char* text, int length);
+
+    char* m_text = nullptr;  // null until the first character
+    int m_length = 0;
+    int m_capacity = 0;  // characters that fit before the NUL
 };

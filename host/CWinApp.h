@@ -13,7 +13,7 @@ public:
     virtual ~CWinApp();
 
     // Called once at start-up; the program's whole run happens inside it.
-    virtual BOOL InitInstance() = 0;
+    virtual BOOL InitInstance() { return FALSE; }
 
     // Gives dialogs and controls the current visual style of the platform.
     bool Enable3dControls();

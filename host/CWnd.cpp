@@ -1,16 +1,14 @@
 #include "CWnd.h"
 
-#include <string>
-
 #include "CWinApp.h"
 #include "DataExchange.h"
 
 CString CWnd::GetWindowText() const {
+    CString text;
     int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(length + 1, '\0');
-    length = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
-    text.resize(length > 0 ? length : 0);
-    return CString(text.c_str());
+    ::GetWindowTextA(m_hWnd, text.GetBuffer(length), length + 1);
+    text.ReleaseBuffer();
+    return text;
 }
 
 bool CWnd::UpdateData(bool saveAndValidate) {

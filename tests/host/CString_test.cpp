@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "CString.h"
 #include "probe.h"
 
@@ -41,6 +44,33 @@ TEST(CString, JoinsPieces) {
     EXPECT_STREQ(" \"C:\\m.avi\" tail", joined.GetString());
     EXPECT_EQ(16, joined.GetLength());
     EXPECT_TRUE(CString(nullptr).IsEmpty());
+}
+
+// Appending a string to itself while its buffer grows, and copies that
+// must not share a buffer.
+TEST(CString, GrowsWithoutLosingText) {
+    CString text = "ab";
+    std::string expected = "ab";
+    for (int i = 0; i < 12; ++i) {
+        text += text;
+        expected += expected;
+    }
+    EXPECT_EQ(expected, text.GetString());
+    EXPECT_EQ(static_cast<int>(expected.size()), text.GetLength());
+
+    CString copy = text;
+    copy.MakeUpper();
+    EXPECT_EQ('a', text.GetString()[0]) << "the copy has a buffer of its own";
+    CString moved = static_cast<CString&&>(copy);
+    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_STREQ("", copy.GetString());
+    EXPECT_EQ('A', moved.GetString()[0]);
+
+    CString filled;
+    std::strcpy(filled.GetBuffer(5), "12345");
+    filled.ReleaseBuffer();
+    EXPECT_STREQ("12345", filled.GetString());
+    EXPECT_EQ(5, filled.GetLength());
 }
 
 TEST(CString, LoadsStringResources) {

@@ -1,9 +1,8 @@
 #include "Reelkick.h"
 
-#include "Exe.h"
-
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -126,7 +125,7 @@ std::vector<PlayerStart> PlayerLog::Starts() const {
     return starts;
 }
 
-Reelkick::Reelkick(const std::string& folder, const PlayerLog& log) : m_log(log) {
+Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::wstring& exe) : m_log(log) {
     // The job ends whatever is left of it when this test program ends.
     m_job = ::CreateJobObjectW(nullptr, nullptr);
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
@@ -135,7 +134,7 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log) : m_log(log)
             "no job object for reelkick" + LastError());
 
     ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(log.Path()).c_str());
-    const std::wstring exe = ReelkickExe();
+    const auto started = std::chrono::steady_clock::now();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = { sizeof startup };
     if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
@@ -158,6 +157,7 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log) : m_log(log)
                      ? ": a 32-bit exe needs 32-bit Wine (Debian's wine32:i386)"
                      : ""));
     Sync();
+    m_readyMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
     // The shell probe ran before the window was shown.
     WaitUntilChildrenEnded();
     m_baseline = TotalProcesses();
@@ -305,6 +305,12 @@ void Reelkick::PostClick(int id) { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
 
 void Reelkick::WaitForCheck(int id, int state) const {
     Require(WaitFor([&] { return Check(id) == state; }), "check box " + std::to_string(id) + " did not change");
+}
+
+size_t Reelkick::BytesInUse() const {
+    PROCESS_MEMORY_COUNTERS counters = { sizeof counters };
+    Require(::GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof counters), "no memory figures" + LastError());
+    return counters.PagefileUsage;
 }
 
 void Reelkick::Sync() const {

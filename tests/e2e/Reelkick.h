@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Exe.h"
 #include "Utf8.h"
 
 bool UnderWine();
@@ -50,10 +51,11 @@ private:
 
 class Reelkick {
 public:
-    // Starts reelkick.exe with `folder` as its working folder, inside a job
-    // that counts every process it starts, and waits until its main window is
-    // up and the start-up shell probe has ended. Players it starts log to `log`.
-    Reelkick(const std::string& folder, const PlayerLog& log);
+    // Starts reelkick.exe (or `exe`) with `folder` as its working folder,
+    // inside a job that counts every process it starts, and waits until its
+    // main window is up and the start-up shell probe has ended. Players it
+    // starts log to `log`.
+    Reelkick(const std::string& folder, const PlayerLog& log, const std::wstring& exe = ReelkickExe());
     // Fails the test when a process that reelkick started is still running
     // after a while, then ends them all and reelkick.
     ~Reelkick();
@@ -103,6 +105,10 @@ public:
 
     // Returns once the program has handled everything sent to it so far.
     void Sync() const;
+    // Milliseconds from the start until the main window first answered.
+    double ReadyMs() const { return m_readyMs; }
+    // The bytes of private memory the process uses (Wine fills PagefileUsage).
+    size_t BytesInUse() const;
     // True when the process ended within `ms`.
     bool WaitForExit(DWORD ms);
     // Waits for a dialog over the main window, with this caption if one is given.
@@ -121,6 +127,7 @@ private:
     PROCESS_INFORMATION m_process = {};
     HWND m_main = nullptr;
     DWORD m_baseline = 0;  // the job's process count once start-up was over
+    double m_readyMs = 0;
 };
 
 // A file (a copy of the recording player, or a little data) placed for one

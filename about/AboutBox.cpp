@@ -10,7 +10,7 @@ const char kHomePage[] = "https://reelkick.example.org/";
 
 CAboutBox::CAboutBox() : CDialog(IDD_ABOUT) {
     m_strContact = CString(kContactAddress) + "  or " + kHomePage + "   |||    checkout mplayer win32 download: " +
-                   PlayerDownloadAddresses();
+                   kPlayerDownloadAddresses;
 }
 
 // Called by UpdateData: the contact text is the one binding.

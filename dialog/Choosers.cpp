@@ -8,9 +8,9 @@
 
 namespace {
 
-const char* const kPlayerExtensions[] = { "EXE" };
-const char* const kMovieExtensions[] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV" };
-const char* const kSubtitleExtensions[] = { "SUB", "SRT", "TXT" };
+const char kPlayerExtensions[][4] = { "EXE" };
+const char kMovieExtensions[][5] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV" };
+const char kSubtitleExtensions[][4] = { "SUB", "SRT", "TXT" };
 
 struct ChosenFile {
     CString path;      // full path
@@ -19,9 +19,10 @@ struct ChosenFile {
     CString upperExt;  // the same, upper-cased for the table tests
 };
 
-// Runs the open-file dialog; false when the user did not confirm a file.
+// Runs the open-file dialog, which takes only a file that exists; false
+// when the user did not confirm one.
 bool ChooseFile(ChosenFile& file) {
-    CFileDialog dlg(TRUE, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    CFileDialog dlg(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     if (dlg.DoModal() != IDOK) return false;
     file.path = dlg.GetPathName();
     file.name = dlg.GetFileName();

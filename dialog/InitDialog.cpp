@@ -2,26 +2,10 @@
 // the player in it and the shell probe.
 #include <windows.h>
 
-#include <direct.h>
-
-#include <cstdlib>
-
 #include "CommandLine.h"
+#include "Process.h"
 #include "ReelkickDlg.h"
 #include "resource.h"
-
-namespace {
-
-// The process's working folder in full, whatever its length; "" only when
-// the platform cannot give it at all.
-CString WorkingFolder() {
-    char* folder = _getcwd(nullptr, 0);
-    CString result(folder);
-    std::free(folder);
-    return result;
-}
-
-}  // namespace
 
 // Called once the window and its controls exist, before it is first shown.
 BOOL CReelkickDlg::OnInitDialog() {
@@ -42,11 +26,11 @@ BOOL CReelkickDlg::OnInitDialog() {
 
     GetDlgItem(IDC_MPLAYER).EnableWindow(FALSE);
 
-    m_szStartDir = WorkingFolder();
+    m_szStartDir = GetWorkingFolder();
     m_strPlayerArg = StartFolderPlayerArg(m_szStartDir);
 
     // On systems with cmd.exe this flashes a console window; the initial info
     // text tells the user why.
-    m_strShellPrefix = ShellPrefixFor(::WinExec("cmd.exe /C", SW_SHOW));
+    m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C"));
     return TRUE;
 }

@@ -2,7 +2,5 @@
 // box both end with this list, so the two can never disagree.
 #pragma once
 
-#include "CString.h"
-
 // The four download addresses, in their fixed order, joined by " or ".
-CString PlayerDownloadAddresses();
+extern const char kPlayerDownloadAddresses[];

@@ -9,15 +9,14 @@ namespace {
 // Room for the longest path the platform hands out.
 const int kPathBufferSize = 32768;
 
-using GetFileNameProc = BOOL(WINAPI*)(LPOPENFILENAMEA);
+using GetOpenFileNameProc = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
 // The common dialogs, and the shell they bring along, are loaded when a file
 // is first chosen: at start-up they would cost the window a tenth of its time.
-GetFileNameProc GetFileNameFunction(bool open) {
+GetOpenFileNameProc LoadGetOpenFileName() {
     HMODULE dialogs = ::LoadLibraryExA("comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!dialogs) return nullptr;
-    return reinterpret_cast<GetFileNameProc>(
-        reinterpret_cast<void*>(::GetProcAddress(dialogs, open ? "GetOpenFileNameA" : "GetSaveFileNameA")));
+    return reinterpret_cast<GetOpenFileNameProc>(reinterpret_cast<void*>(::GetProcAddress(dialogs, "GetOpenFileNameA")));
 }
 
 // The part after the last `separator`, or the whole text when there is none.
@@ -29,8 +28,7 @@ const char* After(const char* text, unsigned separator) {
 
 }  // namespace
 
-CFileDialog::CFileDialog(BOOL openFileDialog, DWORD flags)
-    : m_bOpenFileDialog(openFileDialog), m_ofn() {
+CFileDialog::CFileDialog(DWORD flags) : m_ofn() {
     m_ofn.lStructSize = sizeof m_ofn;
     m_ofn.lpstrFile = m_file.GetBuffer(kPathBufferSize - 1);
     m_ofn.lpstrFile[0] = '\0';
@@ -40,8 +38,8 @@ CFileDialog::CFileDialog(BOOL openFileDialog, DWORD flags)
 
 INT_PTR CFileDialog::DoModal() {
     m_ofn.hwndOwner = CWnd::GetSafeOwner(nullptr);
-    GetFileNameProc run = GetFileNameFunction(m_bOpenFileDialog != FALSE);
-    BOOL confirmed = run && run(&m_ofn);
+    GetOpenFileNameProc getOpenFileName = LoadGetOpenFileName();
+    BOOL confirmed = getOpenFileName && getOpenFileName(&m_ofn);
     m_file.ReleaseBuffer();
     return confirmed ? IDOK : IDCANCEL;
 }

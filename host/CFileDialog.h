@@ -1,4 +1,4 @@
-// CFileDialog: the platform's standard open-file (or save-file) dialog.
+// CFileDialog: the platform's standard open-file dialog.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,7 @@ class CFileDialog {
 public:
     // With no default extension, no initial name and no filter, so every
     // file is listed; the owner is the application's main window.
-    CFileDialog(BOOL openFileDialog, DWORD flags);
+    explicit CFileDialog(DWORD flags);
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
@@ -25,7 +25,6 @@ public:
     CString GetFileExt() const;
 
 private:
-    BOOL m_bOpenFileDialog;
     CString m_file;  // the dialog's path buffer
     OPENFILENAMEA m_ofn;
 };

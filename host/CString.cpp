@@ -68,6 +68,20 @@ void CString::MakeUpper() {
         if (m_text[i] >= 'a' && m_text[i] <= 'z') m_text[i] = static_cast<char>(m_text[i] - 'a' + 'A');
 }
 
+int CString::Replace(const char* old, const char* replacement) {
+    const int oldLength = static_cast<int>(std::strlen(old));
+    if (oldLength == 0 || m_length == 0) return 0;
+    CString result;
+    int count = 0;
+    const char* rest = m_text;
+    for (const char* found; (found = std::strstr(rest, old)) != nullptr; rest = found + oldLength, ++count)
+        result += CString(rest, static_cast<int>(found - rest)) + replacement;
+    if (count == 0) return 0;
+    result += rest;
+    *this = static_cast<CString&&>(result);
+    return count;
+}
+
 bool CString::LoadString(UINT id) {
     // With a zero buffer size LoadStringW hands out the resource's own
     // UTF-16 text, which then goes to the ANSI code page whatever its length.
@@ -92,12 +106,15 @@ void CString::ReleaseBuffer() {
     m_length = m_text ? static_cast<int>(std::strlen(m_text)) : 0;
 }
 
-CString& CString::operator+=(const CString& tail) {
-    // `tail` may be this very string, whose buffer Reserve may move.
-    const int length = tail.m_length;
-    if (length == 0) return *this;
+CString& CString::operator+=(const char* tail) { return Append(tail, static_cast<int>(std::strlen(tail))); }
+
+CString& CString::Append(const char* text, int length) {
+    if (length <= 0) return *this;
+    // `text` may lie in this very string, whose buffer Reserve may move.
+    const bool own = m_text && text >= m_text && text <= m_text + m_length;
+    const int offset = own ? static_cast<int>(text - m_text) : 0;
     Reserve(m_length + length);
-    std::memmove(m_text + m_length, tail.GetString(), static_cast<size_t>(length));
+    std::memmove(m_text + m_length, own ? m_text + offset : text, static_cast<size_t>(length));
     m_length += length;
     m_text[m_length] = '\0';
     return *this;

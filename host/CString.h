@@ -28,6 +28,9 @@ public:
 
     // Upper-cases the letters a to z in place; every other byte stays as it is.
     void MakeUpper();
+    // Replaces every `old` (ASCII, which no multibyte character holds) with
+    // `replacement`; returns how many there were.
+    int Replace(const char* old, const char* replacement);
 
     // Replaces the text with string resource `id`; "" and false when missing.
     bool LoadString(UINT id);
@@ -37,12 +40,16 @@ public:
     char* GetBuffer(int length);
     void ReleaseBuffer();
 
-    CString& operator+=(const CString& tail);
+    CString& operator+=(const CString& tail) { return Append(tail.GetString(), tail.m_length); }
+    CString& operator+=(const char* tail);
     friend CString operator+(CString head, const CString& tail) { return head += tail; }
+    friend CString operator+(CString head, const char* tail) { return head += tail; }
+    friend CString operator+(const char* head, const CString& tail) { return CString(head) += tail; }
 
 private:
     void Reserve(int length);
     void Assign(const char* text, int length);
+    CString& Append(const char* text, int length);
 
     char* m_text = nullptr;  // null until the first character
     int m_length = 0;

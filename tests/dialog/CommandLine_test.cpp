@@ -35,6 +35,8 @@ TEST(CommandLine, FragmentsHaveTheirExactForms) {
         { OtherFolderPlayerArg("D:\\Tools\\mplayer.exe"), "  \"D:\\Tools\\mplayer.exe\" " },
         { MovieArg("C:\\m.avi"), " \"C:\\m.avi\" " },
         { SubtitleArg("C:\\m.srt"), " -sub \"C:\\m.srt\" " },
+        { SubtitleArg("C:\\a,b\\,c.srt"), " -sub \"C:\\a\\,b\\\\,c.srt\" " },
+        { ForShell(MovieArg("C:\\100% %PATH%.avi")), " \"C:\\100%%cd:~,% %%cd:~,%PATH%%cd:~,%.avi\" " },
         { kRejectedPlayerArg, " " },
     };
     for (const Case& c : cases) EXPECT_STREQ(c.form, c.fragment.GetString());
@@ -55,10 +57,10 @@ TEST(CommandLine, OnlyAMissingShellDropsThePrefix) {
     };
     const Case cases[] = {
         { ERROR_FILE_NOT_FOUND, "" },  // no cmd.exe
-        { 33, "cmd /C \"" },           // started
-        { 0, "cmd /C \"" },            // out of memory
+        { 0, "cmd /C \"" },            // started
+        { ERROR_NOT_ENOUGH_MEMORY, "cmd /C \"" },
         { ERROR_PATH_NOT_FOUND, "cmd /C \"" },
-        { ERROR_BAD_FORMAT, "cmd /C \"" },
+        { ERROR_BAD_EXE_FORMAT, "cmd /C \"" },
     };
     for (const Case& c : cases) EXPECT_STREQ(c.prefix, ShellPrefixFor(c.probeResult).GetString()) << c.probeResult;
 }

@@ -1,0 +1,72 @@
+#include "Process.h"
+
+#include <cstdlib>
+
+namespace {
+
+// UTF-16 text in the ANSI code page, which the manifest makes UTF-8.
+CString Narrow(const wchar_t* text, int units) {
+    CString narrow;
+    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return narrow;
+    char* buffer = narrow.GetBuffer(bytes);
+    ::WideCharToMultiByte(CP_ACP, 0, text, units, buffer, bytes, nullptr, nullptr);
+    buffer[bytes] = '\0';
+    narrow.ReleaseBuffer();
+    return narrow;
+}
+
+}  // namespace
+
+CString GetWorkingFolder() {
+    // The ANSI calls give up past MAX_PATH bytes, and a folder of Cyrillic
+    // letters passes that in UTF-8 long before it passes MAX_PATH letters.
+    DWORD units = ::GetCurrentDirectoryW(0, nullptr);
+    if (units == 0) return CString();
+    auto* folder = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
+    if (!folder) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
+    DWORD length = ::GetCurrentDirectoryW(units, folder);
+    CString result = length && length < units ? Narrow(folder, static_cast<int>(length)) : CString();
+    std::free(folder);
+    return result;
+}
+
+CString GetSystemFolder() {
+    CString folder;
+    UINT length = ::GetSystemDirectoryA(folder.GetBuffer(MAX_PATH), MAX_PATH + 1);
+    if (length > MAX_PATH) ::GetSystemDirectoryA(folder.GetBuffer(static_cast<int>(length)), length + 1);
+    folder.ReleaseBuffer();
+    return folder;
+}
+
+DWORD StartProgram(const char* application, const CString& commandLine) {
+    // CreateProcess may write into the command line it is given.
+    CString writable = commandLine;
+    STARTUPINFOA startup = { sizeof startup };
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOW;
+    PROCESS_INFORMATION process;
+    if (!::CreateProcessA(application, writable.GetBuffer(writable.GetLength()), nullptr, nullptr, FALSE, 0,
+                          nullptr, nullptr, &startup, &process))
+        return ::GetLastError();
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return 0;
+}
+
+CString GetErrorText(DWORD error) {
+    const int room = 512;
+    CString text;
+    char* buffer = text.GetBuffer(room);
+    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                                        FORMAT_MESSAGE_MAX_WIDTH_MASK,
+                                    nullptr, error, 0, buffer, room, nullptr);
+    // The message ends in a blank or a line break, which the info box need not show.
+    while (length > 0 && (buffer[length - 1] == ' ' || buffer[length - 1] == '\r' || buffer[length - 1] == '\n'))
+        --length;
+    buffer[length] = '\0';
+    text.ReleaseBuffer();
+    if (!text.IsEmpty()) return text;
+    char number[16];
+    return CString("Error ") + _ultoa(error, number, 10) + ".";
+}

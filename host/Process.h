@@ -1,0 +1,22 @@
+// The process's surroundings: its working folder, the system folder,
+// starting another program, and the system's own words for an error.
+#pragma once
+
+#include <windows.h>
+
+#include "CString.h"
+
+// The working folder in full, whatever its length, in the ANSI code page;
+// "" only when the platform cannot give it.
+CString GetWorkingFolder();
+// The system folder, where the system's own programs such as cmd.exe lie.
+CString GetSystemFolder();
+
+// Starts a program shown normally and does not wait for it, as WinExec
+// does. With an `application`, exactly that file runs and the command line
+// is only handed to it; without one, the command line's first item names
+// the program. Returns 0 once it runs, or the system's error code.
+DWORD StartProgram(const char* application, const CString& commandLine);
+
+// The system's message for an error code, on one line.
+CString GetErrorText(DWORD error);

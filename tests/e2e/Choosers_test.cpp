@@ -133,6 +133,71 @@ TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
     EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO)) << "a blank counts as a player";
 }
 
+// Every character a file name may hold reaches the player as it is, through
+// the real shell, whether the file is the player, the movie or the subtitle:
+// cmd expands %NAME% even between quotes, and MPlayer splits -sub at commas
+// unless each is written \, (which it then takes out).
+TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
+    struct Case {
+        const char* name;
+        const char* subtitleReceived;  // null: the name as it is
+    };
+    const Case cases[] = {
+        { "a b & c ^ (d) e, f; g= h! i' j+ [k] #l", "a b & c ^ (d) e\\, f; g= h! i' j+ [k] #l" },
+        { "%windir%", nullptr }, { "%PATH%", nullptr }, { "x %CD% y", nullptr }, { "100%", nullptr },
+        { "%%", nullptr },       { "%", nullptr },      { "Сказка", nullptr },   { "童話", nullptr },
+    };
+    Reelkick& app = Start();
+    app.Click(IDC_CURRENT_PLAYER);
+    app.Click(IDC_CURRENT_PLAYER);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = c.name;
+        files.push_back(std::make_unique<PlacedFile>(In(name + ".exe"), PlacedFile::Player));
+        Place(name + ".avi");
+        Place(name + ".srt");
+        app.ChooseFile(IDC_MPLAYER, In(name + ".exe"));
+        app.ChooseFile(IDC_MOVIE, In(name + ".avi"));
+        app.ChooseFile(IDC_SUBTITLE, In(name + ".srt"));
+        EXPECT_EQ(2u, app.Click(IDC_PLAY));
+        auto starts = app.Players();
+        ASSERT_FALSE(starts.empty());
+        const std::string subtitle = In((c.subtitleReceived ? c.subtitleReceived : name) + ".srt");
+        EXPECT_EQ((std::vector<std::string>{ In(name + ".exe"), In(name + ".avi"), "-sub", subtitle }),
+                  starts.back().argv);
+    }
+}
+
+// Only the system's shell runs: not a cmd.exe in the start folder, nor one
+// beside a picked movie, whose folder the open-file dialog makes current.
+TEST_F(Choosers, OnlyTheSystemsShellRuns) {
+    files.push_back(std::make_unique<PlacedFile>("C:\\MP\\cmd.exe", PlacedFile::Player));
+    files.push_back(std::make_unique<PlacedFile>(In("cmd.exe"), PlacedFile::Player));
+    Place("film.avi");
+    Reelkick& app = Start();
+    app.ChooseFile(IDC_MOVIE, In("film.avi"));
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
+    auto starts = app.Players();
+    ASSERT_EQ(1u, starts.size()) << "a planted cmd.exe would have written down its start too";
+    EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", In("film.avi") }), starts[0].argv);
+}
+
+// A typed name that does not exist is refused by the open-file dialog
+// itself, and nothing changes.
+TEST_F(Choosers, ANameThatDoesNotExistIsRefused) {
+    Reelkick& app = Start();
+    const std::string info = app.Text(IDC_INFO);
+    for (int chooser : { IDC_MOVIE, IDC_SUBTITLE }) {
+        for (const std::string& missing : { In("no such movie.avi"), Scratch("no such folder\\m.avi") }) {
+            SCOPED_TRACE(missing);
+            EXPECT_NE("", app.RefusedFile(chooser, missing));
+            EXPECT_EQ(info, app.Text(IDC_INFO));
+        }
+    }
+    EXPECT_EQ(2u, app.Click(IDC_PLAY));
+    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE)) << "no movie, no subtitle";
+}
+
 // Cancel changes nothing and pushes nothing; a confirmed choice pushes, which
 // replaces edits that no handler has taken in.
 TEST_F(Choosers, CancelKeepsUnsavedEdits) {

@@ -244,20 +244,40 @@ size_t Reelkick::Click(int id) {
     return Started() - before;
 }
 
-void Reelkick::ChooseFile(int id, const std::string& path) {
+HWND Reelkick::TypeIntoFileDialog(int id, const std::string& path) {
     ::PostMessageW(Item(id), BM_CLICK, 0, 0);
     HWND dialog = WaitForOwnedDialog();
     HWND name = ::GetDlgItem(dialog, cmb13) ? ::GetDlgItem(dialog, cmb13) : ::GetDlgItem(dialog, edt1);
     Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
     Require(WindowText(name) == path, "the open-file dialog did not take the typed name " + path);
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
-    WaitUntilGone(dialog);
+    return dialog;
+}
+
+void Reelkick::ChooseFile(int id, const std::string& path) {
+    WaitUntilGone(TypeIntoFileDialog(id, path));
     Sync();
+}
+
+std::string Reelkick::RefusedFile(int id, const std::string& path) {
+    HWND dialog = TypeIntoFileDialog(id, path);
+    HWND box = nullptr;
+    Require(WaitFor([&] { return !::IsWindow(dialog) || (box = FindWindowOf(m_process.dwThreadId, L"", dialog)); }),
+            "the open-file dialog neither closed nor said why within 20 s");
+    Require(box != nullptr, "the open-file dialog took " + path);
+    const std::string text = WindowText(::GetDlgItem(box, 0xFFFF));
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    WaitUntilGone(box);
+    Cancel(dialog);
+    return text;
 }
 
 void Reelkick::CancelFileDialog(int id) {
     ::PostMessageW(Item(id), BM_CLICK, 0, 0);
-    HWND dialog = WaitForOwnedDialog();
+    Cancel(WaitForOwnedDialog());
+}
+
+void Reelkick::Cancel(HWND dialog) {
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDCANCEL)));
     WaitUntilGone(dialog);

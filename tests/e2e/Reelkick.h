@@ -79,6 +79,9 @@ public:
     void ChooseFile(int id, const std::string& path);
     // Clicks `id` and closes the open-file dialog with Cancel.
     void CancelFileDialog(int id);
+    // Clicks `id`, types `path` and presses Open, expecting the dialog to
+    // refuse it with a message box; closes both and returns the box's text.
+    std::string RefusedFile(int id, const std::string& path);
 
     // Processes started since start-up, the shell probe not counted: each
     // shell, and each player, whether the shell or reelkick started it.
@@ -117,6 +120,10 @@ public:
     void WaitUntilGone(HWND wnd) const;
 
 private:
+    // Opens the file dialog of `id`, types `path` and presses Open.
+    HWND TypeIntoFileDialog(int id, const std::string& path);
+    // Closes a file dialog with Cancel.
+    void Cancel(HWND dialog);
     // Processes of the job that are still running, reelkick not counted.
     size_t RunningChildren() const;
     void WaitUntilChildrenEnded() const;

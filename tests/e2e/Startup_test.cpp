@@ -32,18 +32,33 @@ TEST(Startup, ShowsTheInitialState) {
     EXPECT_EQ(0u, app.Started()) << "nothing but the shell probe runs at start-up";
 }
 
-// The player in the start folder is used as the folder's path comes, in full.
+std::string Repeated(const std::string& piece, size_t times) {
+    std::string text;
+    while (times--) text += piece;
+    return text;
+}
+
+// The player in the start folder is used as the folder's path comes, in full,
+// whatever its length in bytes; through the shell, % is written so that cmd
+// leaves it alone.
 TEST(Startup, PlaysThePlayerInTheStartFolder) {
     struct Case {
         std::string folder;
         std::string playerArgv0;
+        std::string shown;  // the player as the command line shows it; "": as received
     };
+    // 143 Cyrillic letters, over 300 bytes in UTF-8; in three folders, as
+    // Linux, under Wine, takes no name longer than 255 bytes.
+    const std::string cyrillic = Scratch(Repeated("Ж", 48) + "\\" + Repeated("Ж", 48) + "\\" + Repeated("Ж", 47));
     const Case cases[] = {
-        { "D:\\", "D:\\\\mplayer.exe" },  // the root keeps its backslash
-        { Scratch("Program Files\\MPlayer"), Scratch("Program Files\\MPlayer\\mplayer.exe") },
-        { FolderOfLength(99), FolderOfLength(99) + "\\mplayer.exe" },
-        { FolderOfLength(100), FolderOfLength(100) + "\\mplayer.exe" },
-        { FolderOfLength(200), FolderOfLength(200) + "\\mplayer.exe" },
+        { "D:\\", "D:\\\\mplayer.exe", "" },  // the root keeps its backslash
+        { Scratch("Program Files\\MPlayer"), Scratch("Program Files\\MPlayer\\mplayer.exe"), "" },
+        { FolderOfLength(99), FolderOfLength(99) + "\\mplayer.exe", "" },
+        { FolderOfLength(100), FolderOfLength(100) + "\\mplayer.exe", "" },
+        { FolderOfLength(200), FolderOfLength(200) + "\\mplayer.exe", "" },
+        { cyrillic, cyrillic + "\\mplayer.exe", "" },
+        { Scratch("P %windir% Q"), Scratch("P %windir% Q\\mplayer.exe"),
+          Scratch("P %%cd:~,%windir%%cd:~,% Q\\mplayer.exe") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
@@ -56,7 +71,7 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
 
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
 
-        EXPECT_EQ("cmd /C \"\"" + c.playerArgv0 + "\" \"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ("cmd /C \"\"" + (c.shown.empty() ? c.playerArgv0 : c.shown) + "\" \"", app.Text(IDC_CMDLINE));
         auto starts = app.Players();
         ASSERT_EQ(1u, starts.size());
         EXPECT_EQ(std::vector<std::string>{ c.playerArgv0 }, starts[0].argv);
@@ -68,22 +83,37 @@ TEST(Startup, FolderLengthsAreExact) {
 }
 
 // Without cmd.exe the command is started directly, without the shell's
-// wrapping; the player gets the very command line that was built.
+// wrapping: the player gets the very command line that was built, and when
+// there is no player to start, the info box says so and why.
 TEST(Startup, WithoutAShellStartsThePlayerDirectly) {
-    ScratchFolder mp("C:\\MP");
-    PlacedFile player("C:\\MP\\mplayer.exe", PlacedFile::Player);
-    PlayerLog log;
-    std::unique_ptr<Reelkick> app;
-    {
-        ShellMissing noShell;
-        app = std::make_unique<Reelkick>(mp.Path(), log);
-    }
-    EXPECT_EQ(1u, app->Click(IDC_PLAY)) << "the player, and no shell";
+    struct Case {
+        bool player;
+        size_t started;
+        const char* infoStart;
+    };
+    const Case cases[] = {
+        { true, 1, "If the movie doesn't play, " },
+        { false, 0, "The player could not be started: " },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.player);
+        ScratchFolder mp("C:\\MP");
+        std::unique_ptr<PlacedFile> player;
+        if (c.player) player = std::make_unique<PlacedFile>("C:\\MP\\mplayer.exe", PlacedFile::Player);
+        PlayerLog log;
+        std::unique_ptr<Reelkick> app;
+        {
+            ShellMissing noShell;
+            app = std::make_unique<Reelkick>(mp.Path(), log);
+        }
+        EXPECT_EQ(c.started, app->Click(IDC_PLAY)) << "the player, and no shell";
 
-    EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", app->Text(IDC_CMDLINE));
-    auto starts = app->Players();
-    ASSERT_EQ(1u, starts.size());
-    EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
+        EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", app->Text(IDC_CMDLINE));
+        EXPECT_EQ(0u, app->Text(IDC_INFO).rfind(c.infoStart, 0)) << app->Text(IDC_INFO);
+        auto starts = app->Players();
+        ASSERT_EQ(c.started, starts.size());
+        if (c.player) EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
+    }
 }
 
 }  // namespace

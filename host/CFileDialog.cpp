@@ -13,8 +13,10 @@ using GetOpenFileNameProc = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
 // The common dialogs, and the shell they bring along, are loaded when a file
 // is first chosen: at start-up they would cost the window a tenth of its time.
+// comdlg32 is one of the system's known DLLs, which load from the system
+// folder only, whatever lies beside the program or a picked file.
 GetOpenFileNameProc LoadGetOpenFileName() {
-    HMODULE dialogs = ::LoadLibraryExA("comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE dialogs = ::LoadLibraryA("comdlg32.dll");
     if (!dialogs) return nullptr;
     return reinterpret_cast<GetOpenFileNameProc>(reinterpret_cast<void*>(::GetProcAddress(dialogs, "GetOpenFileNameA")));
 }

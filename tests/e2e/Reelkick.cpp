@@ -173,17 +173,18 @@ Reelkick::~Reelkick() {
     ::CloseHandle(m_job);
 }
 
-DWORD Reelkick::TotalProcesses() const {
+JOBOBJECT_BASIC_ACCOUNTING_INFORMATION Reelkick::Accounting() const {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info = {};
     ::QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
-    return info.TotalProcesses;
+    return info;
 }
 
+DWORD Reelkick::TotalProcesses() const { return Accounting().TotalProcesses; }
+
 size_t Reelkick::RunningChildren() const {
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info = {};
-    ::QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
+    const DWORD running = Accounting().ActiveProcesses;
     const DWORD self = ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT ? 1 : 0;
-    return info.ActiveProcesses > self ? info.ActiveProcesses - self : 0;
+    return running > self ? running - self : 0;
 }
 
 size_t Reelkick::Started() const { return TotalProcesses() - m_baseline; }

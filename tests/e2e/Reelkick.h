@@ -124,6 +124,8 @@ private:
     HWND TypeIntoFileDialog(int id, const std::string& path);
     // Closes a file dialog with Cancel.
     void Cancel(HWND dialog);
+    // The job's figures: the processes started in it, and those running.
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION Accounting() const;
     // Processes of the job that are still running, reelkick not counted.
     size_t RunningChildren() const;
     void WaitUntilChildrenEnded() const;

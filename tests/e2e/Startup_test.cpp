@@ -112,7 +112,9 @@ TEST(Startup, WithoutAShellStartsThePlayerDirectly) {
         EXPECT_EQ(0u, app->Text(IDC_INFO).rfind(c.infoStart, 0)) << app->Text(IDC_INFO);
         auto starts = app->Players();
         ASSERT_EQ(c.started, starts.size());
-        if (c.player) EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
+        if (c.player) {
+            EXPECT_EQ("\"C:\\MP\\mplayer.exe\" ", starts[0].commandLine);
+        }
     }
 }
 

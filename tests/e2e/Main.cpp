@@ -9,6 +9,7 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (!InTestPrefix()) return 2;
+    ShellMissing::PutBackLeftovers();
     std::filesystem::create_directories(Scratch(""));  // the session empties it; a run by hand may find none
     return RUN_ALL_TESTS();
 }

@@ -142,9 +142,18 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::w
         const DWORD error = ::GetLastError();
         throw std::runtime_error(Utf8(exe) + " did not start in " + folder + " (error " + std::to_string(error) + ")");
     }
-    Require(::AssignProcessToJobObject(m_job, m_process.hProcess), "reelkick.exe is in no job" + LastError());
-    ::ResumeThread(m_process.hThread);
+    // A constructor that throws runs no destructor: whatever started ends here.
+    try {
+        Require(::AssignProcessToJobObject(m_job, m_process.hProcess), "reelkick.exe is in no job" + LastError());
+        ::ResumeThread(m_process.hThread);
+        WaitUntilReady(exe, started);
+    } catch (...) {
+        End();
+        throw;
+    }
+}
 
+void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started) {
     Require(WaitFor([&] {
                 m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr);
                 return m_main || WaitForExit(0);
@@ -166,6 +175,10 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::w
 Reelkick::~Reelkick() {
     if (!WaitFor([&] { return RunningChildren() == 0; }))
         ADD_FAILURE() << RunningChildren() << " process(es) started by reelkick outlived the test";
+    End();
+}
+
+void Reelkick::End() {
     ::TerminateJobObject(m_job, 1);
     ::WaitForSingleObject(m_process.hProcess, 5000);
     ::CloseHandle(m_process.hThread);
@@ -359,7 +372,7 @@ void Reelkick::WaitUntilGone(HWND wnd) const {
 
 PlacedFile::PlacedFile(const std::string& path, Kind kind) : m_path(path) {
     if (kind == Data) {
-        std::ofstream(fs::u8path(m_path)) << "test data\n";
+        Require(static_cast<bool>(std::ofstream(fs::u8path(m_path)) << "test data\n"), "could not write " + m_path);
         return;
     }
     Patiently("copying the player to", m_path, [&](std::error_code& error) {
@@ -382,19 +395,48 @@ ScratchFolder::~ScratchFolder() {
     Patiently("removing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
 }
 
-// Both system folders: a 32-bit reelkick looks for its shell in the 32-bit one.
-ShellMissing::ShellMissing() {
+namespace {
+
+// The shell of each system folder: a 32-bit reelkick looks for its shell in
+// the 32-bit one, which a prefix has only where 32-bit Wine is installed.
+std::vector<std::wstring> SystemShells() {
+    std::vector<std::wstring> shells;
     wchar_t folder[MAX_PATH];
-    if (::GetSystemDirectoryW(folder, MAX_PATH)) m_shells.push_back(std::wstring(folder) + L"\\cmd.exe");
-    if (::GetSystemWow64DirectoryW(folder, MAX_PATH)) m_shells.push_back(std::wstring(folder) + L"\\cmd.exe");
-    for (const std::wstring& shell : m_shells)
-        Require(::MoveFileW(shell.c_str(), (shell + L".away").c_str()), Utf8(shell) + " could not be moved aside");
+    if (::GetSystemDirectoryW(folder, MAX_PATH)) shells.push_back(std::wstring(folder) + L"\\cmd.exe");
+    if (::GetSystemWow64DirectoryW(folder, MAX_PATH)) shells.push_back(std::wstring(folder) + L"\\cmd.exe");
+    return shells;
 }
 
-ShellMissing::~ShellMissing() {
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+// Moves aside only the shells there are, and puts back what it moved when a
+// move fails halfway: a shell left away would fail every later test.
+ShellMissing::ShellMissing() {
+    for (const std::wstring& shell : SystemShells()) {
+        if (!Exists(shell)) continue;
+        if (!::MoveFileW(shell.c_str(), (shell + L".away").c_str())) {
+            const std::string why = Utf8(shell) + " could not be moved aside" + LastError();
+            PutBack();
+            throw std::runtime_error(why);
+        }
+        m_shells.push_back(shell);
+    }
+}
+
+ShellMissing::~ShellMissing() { PutBack(); }
+
+void ShellMissing::PutBack() {
     for (const std::wstring& shell : m_shells)
         if (!::MoveFileW((shell + L".away").c_str(), shell.c_str()))
             ADD_FAILURE() << Utf8(shell) << " could not be put back" << LastError();
+    m_shells.clear();
+}
+
+void ShellMissing::PutBackLeftovers() {
+    for (const std::wstring& shell : SystemShells())
+        if (!Exists(shell) && Exists(shell + L".away")) ::MoveFileW((shell + L".away").c_str(), shell.c_str());
 }
 
 std::string FolderOfLength(size_t length) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,10 @@ public:
     void WaitUntilGone(HWND wnd) const;
 
 private:
+    // Waits for the main window and for the shell probe to end.
+    void WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started);
+    // Ends reelkick and everything it started, and lets go of them.
+    void End();
     // Opens the file dialog of `id`, types `path` and presses Open.
     HWND TypeIntoFileDialog(int id, const std::string& path);
     // Closes a file dialog with Cancel.
@@ -175,8 +180,13 @@ public:
     ShellMissing(const ShellMissing&) = delete;
     ShellMissing& operator=(const ShellMissing&) = delete;
 
+    // Puts back the shells that a test program which ended halfway left aside.
+    static void PutBackLeftovers();
+
 private:
-    std::vector<std::wstring> m_shells;
+    void PutBack();
+
+    std::vector<std::wstring> m_shells;  // the shells moved aside
 };
 
 // A scratch folder path of exactly `length` characters.

@@ -13,7 +13,7 @@
 void CReelkickDlg::OnDropFiles(HDROP hDropInfo) {
     CDroppedFiles dropped(hDropInfo);
     bool taken = false;
-    for (UINT i = 0; i < dropped.GetCount(); ++i) {
+    for (UINT i = 0, count = dropped.GetCount(); i < count; ++i) {
         CString path = dropped.GetFilePath(i);
         if (path.IsEmpty()) continue;
         ChosenFile file(path);

@@ -196,11 +196,9 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
 // info box tells of the last file it took, and a name of any length, even
 // one that the open-file dialog cannot take, reaches the player whole.
 TEST_F(Choosers, ADropTakesEachFileAsItsChooserWould) {
-    const std::string deep = FolderOfLength(300);
-    ScratchFolder deepFolder(deep);
-    const std::string movie = In("film.avi"), subtitle = In("talk.srt"), longMovie = deep + "\\film.avi";
-    for (const std::string& path : { movie, subtitle, longMovie })
-        files.push_back(std::make_unique<PlacedFile>(path));
+    ScratchFolder deep(FolderOfLength(300));
+    const std::string movie = In("film.avi"), subtitle = In("talk.srt"), longMovie = deep.Path() + "\\film.avi";
+    PlacedFile placed[] = { { movie }, { subtitle }, { longMovie } };
     struct Case {
         std::vector<std::string> dropped;
         std::string info;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "CFileDialog.h"
+#include "ChosenFile.h"
 #include "CommandLine.h"
 #include "ReelkickDlg.h"
 
@@ -12,32 +13,24 @@ const char kPlayerExtensions[][4] = { "EXE" };
 const char kMovieExtensions[][5] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV" };
 const char kSubtitleExtensions[][4] = { "SUB", "SRT", "TXT" };
 
-struct ChosenFile {
-    CString path;      // full path
-    CString name;      // name with extension, without folder
-    CString ext;       // extension in the file's own case, without the dot
-    CString upperExt;  // the same, upper-cased for the table tests
-};
-
 // Runs the open-file dialog, which takes only a file that exists; false
 // when the user did not confirm one.
-bool ChooseFile(ChosenFile& file) {
+bool ChooseFile(CString& path) {
     CFileDialog dlg(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     if (dlg.DoModal() != IDOK) return false;
-    file.path = dlg.GetPathName();
-    file.name = dlg.GetFileName();
-    file.ext = dlg.GetFileExt();
-    file.upperExt = file.ext;
-    file.upperExt.MakeUpper();
+    path = dlg.GetPathName();
     return true;
 }
 
 }  // namespace
 
+bool IsSubtitle(const ChosenFile& file) { return IsOneOf(file.upperExt, kSubtitleExtensions); }
+
 // Called when "MPlayer" is clicked. Only an EXE file becomes the player.
 void CReelkickDlg::OnChoosePlayer() {
-    ChosenFile player;
-    if (!ChooseFile(player)) return;
+    CString path;
+    if (!ChooseFile(path)) return;
+    ChosenFile player(path);
     if (IsOneOf(player.upperExt, kPlayerExtensions)) {
         m_strInfo = "You have chosen " + player.path + " for watching the movie.";
         m_strOtherPlayerArg = OtherFolderPlayerArg(player.path);
@@ -50,27 +43,37 @@ void CReelkickDlg::OnChoosePlayer() {
     UpdateData(FALSE);
 }
 
-// Called when "&Movie" is clicked. The movie is stored whatever its extension.
+// Called when "&Movie" is clicked.
 void CReelkickDlg::OnChooseMovie() {
-    ChosenFile movie;
-    if (!ChooseFile(movie)) return;
+    CString path;
+    if (!ChooseFile(path)) return;
+    TakeMovie(ChosenFile(path));
+    UpdateData(FALSE);
+}
+
+// Called when "&Subtitle" is clicked.
+void CReelkickDlg::OnChooseSubtitle() {
+    CString path;
+    if (!ChooseFile(path)) return;
+    TakeSubtitle(ChosenFile(path));
+    UpdateData(FALSE);
+}
+
+// Stores the movie whatever its extension, and judges it.
+void CReelkickDlg::TakeMovie(const ChosenFile& movie) {
     m_strMovieArg = MovieArg(movie.path);
     if (IsOneOf(movie.upperExt, kMovieExtensions))
         m_strInfo = " You have chosen the movie " + movie.path;
     else
         m_strInfo = " I hope you know that " + movie.name + " could not be a movie, so it won't work.";
-    UpdateData(FALSE);
 }
 
-// Called when "&Subtitle" is clicked. The subtitle is stored whatever its extension.
-void CReelkickDlg::OnChooseSubtitle() {
-    ChosenFile subtitle;
-    if (!ChooseFile(subtitle)) return;
+// Stores the subtitle whatever its extension, and judges it.
+void CReelkickDlg::TakeSubtitle(const ChosenFile& subtitle) {
     m_strSubtitleArg = SubtitleArg(subtitle.path);
-    if (IsOneOf(subtitle.upperExt, kSubtitleExtensions))
+    if (IsSubtitle(subtitle))
         m_strInfo = "You have chosen the subtitle " + subtitle.name;
     else
         m_strInfo = "Are you sure that " + subtitle.name +
                     " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.";
-    UpdateData(FALSE);
 }

@@ -1,5 +1,5 @@
-// Start-up of the main window: the About entry, the icons, the start folder,
-// the player in it and the shell probe.
+// Start-up of the main window: the About entry, the icons, dropping files,
+// the start folder, the player in it and the shell probe.
 #include <windows.h>
 
 #include "CommandLine.h"
@@ -25,6 +25,8 @@ BOOL CReelkickDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon));
 
     GetDlgItem(IDC_MPLAYER).EnableWindow(FALSE);
+    // Set here rather than in the template, which stays as it always was.
+    DragAcceptFiles();
 
     m_szStartDir = GetWorkingFolder();
     m_strPlayerArg = StartFolderPlayerArg(m_szStartDir);

@@ -7,6 +7,7 @@
 
 #include "CDialog.h"
 #include "CString.h"
+#include "ChosenFile.h"
 #include "DataExchange.h"
 
 class CReelkickDlg : public CDialog {
@@ -25,6 +26,7 @@ protected:
     void OnCurrentPlayer();
     void OnFullscreen();
     void OnFramerateFocus();
+    void OnDropFiles(HDROP hDropInfo);
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
     HICON OnQueryDragIcon();
@@ -33,6 +35,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A movie or subtitle, chosen or dropped: stored, and judged in the info text.
+    void TakeMovie(const ChosenFile& movie);
+    void TakeSubtitle(const ChosenFile& subtitle);
+
     CString m_szStartDir;       // the working folder at start-up, whatever its length
     CString m_strCmdLine;       // command-line box
     CString m_strCmdBuild;      // the command OnPlay is assembling

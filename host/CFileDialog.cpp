@@ -1,7 +1,5 @@
 #include "CFileDialog.h"
 
-#include <mbstring.h>
-
 #include "CWnd.h"
 
 namespace {
@@ -19,13 +17,6 @@ GetOpenFileNameProc LoadGetOpenFileName() {
     HMODULE dialogs = ::LoadLibraryA("comdlg32.dll");
     if (!dialogs) return nullptr;
     return reinterpret_cast<GetOpenFileNameProc>(reinterpret_cast<void*>(::GetProcAddress(dialogs, "GetOpenFileNameA")));
-}
-
-// The part after the last `separator`, or the whole text when there is none.
-// _mbsrchr does not mistake the trail byte of a double-byte character for it.
-const char* After(const char* text, unsigned separator) {
-    auto* found = _mbsrchr(reinterpret_cast<const unsigned char*>(text), separator);
-    return found ? reinterpret_cast<const char*>(found) + 1 : text;
 }
 
 }  // namespace
@@ -47,14 +38,3 @@ INT_PTR CFileDialog::DoModal() {
 }
 
 CString CFileDialog::GetPathName() const { return m_file; }
-
-CString CFileDialog::GetFileName() const {
-    const char* name = After(m_file.GetString(), '\\');
-    return CString(After(name, '/'));
-}
-
-CString CFileDialog::GetFileExt() const {
-    CString name = GetFileName();
-    const char* ext = After(name.GetString(), '.');
-    return CString(ext == name.GetString() ? "" : ext);
-}

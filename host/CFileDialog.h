@@ -18,11 +18,8 @@ public:
     // IDOK when the user confirmed a file, IDCANCEL otherwise.
     INT_PTR DoModal();
 
-    // After IDOK: the full path; the name with its extension, without the
-    // folder; the characters after the name's last dot ("" when it has none).
+    // After IDOK: the full path of the chosen file.
     CString GetPathName() const;
-    CString GetFileName() const;
-    CString GetFileExt() const;
 
 private:
     CString m_file;  // the dialog's path buffer

@@ -11,6 +11,16 @@ CString::CString(const char* text) { Assign(text, text ? static_cast<int>(std::s
 
 CString::CString(const char* text, int length) { Assign(text, length); }
 
+CString::CString(const wchar_t* text, int units) {
+    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return;
+    ::WideCharToMultiByte(CP_ACP, 0, text, units, GetBuffer(bytes), bytes, nullptr, nullptr);
+    m_length = bytes;
+    m_text[m_length] = '\0';
+}
+
+CString::CString(const CString& other) { Assign(other.GetString(), other.m_length); }
+
 CString::CString(CString&& other) noexcept
     : m_text(other.m_text), m_length(other.m_length), m_capacity(other.m_capacity) {
     other.m_text = nullptr;
@@ -87,13 +97,8 @@ bool CString::LoadString(UINT id) {
     // UTF-16 text, which then goes to the ANSI code page whatever its length.
     const wchar_t* text = nullptr;
     int units = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
-    Assign("", 0);
-    if (units <= 0 || !text) return false;
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
-    ::WideCharToMultiByte(CP_ACP, 0, text, units, GetBuffer(bytes), bytes, nullptr, nullptr);
-    m_length = bytes > 0 ? bytes : 0;
-    m_text[m_length] = '\0';
-    return m_length > 0;
+    *this = units > 0 && text ? CString(text, units) : CString();
+    return !IsEmpty();
 }
 
 char* CString::GetBuffer(int length) {

@@ -12,7 +12,9 @@ public:
     CString() = default;
     CString(const char* text);  // implicit, like a string literal; null is ""
     CString(const char* text, int length);
-    CString(const CString& other) : CString(other.GetString(), other.m_length) {}
+    // `units` of UTF-16 text, in the ANSI code page (which the manifest makes UTF-8).
+    CString(const wchar_t* text, int units);
+    CString(const CString& other);
     CString(CString&& other) noexcept;
     CString& operator=(const CString& other);
     CString& operator=(CString&& other) noexcept;

@@ -21,6 +21,11 @@ public:
     }
     bool IsIconic() const { return ::IsIconic(m_hWnd) != FALSE; }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    // Lets files be dropped onto the window (WM_DROPFILES). The shell's own
+    // DragAcceptFiles does just this, and would load the shell at start-up.
+    void DragAcceptFiles() {
+        ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+    }
     // The system menu; its handle is null when the window has none.
     CMenu GetSystemMenu(bool revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
 

@@ -80,6 +80,11 @@ protected:                                             \
     { WM_QUERYDRAGICON, 0, 0, [](CWnd& wnd, WPARAM, LPARAM) -> LRESULT {            \
           return reinterpret_cast<LRESULT>(static_cast<ThisClass&>(wnd).OnQueryDragIcon()); } },
 
+// void OnDropFiles(HDROP hDropInfo): files dropped onto a window that accepts them.
+#define ON_WM_DROPFILES()                                                           \
+    { WM_DROPFILES, 0, 0, [](CWnd& wnd, WPARAM wParam, LPARAM) -> LRESULT {         \
+          static_cast<ThisClass&>(wnd).OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0; } },
+
 // int OnCreate(LPCREATESTRUCTA lpCreateStruct): 0 goes on, -1 aborts creation.
 #define ON_WM_CREATE()                                                              \
     { WM_CREATE, 0, 0, [](CWnd& wnd, WPARAM, LPARAM lParam) -> LRESULT {            \

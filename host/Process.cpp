@@ -2,22 +2,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-// UTF-16 text in the ANSI code page, which the manifest makes UTF-8.
-CString Narrow(const wchar_t* text, int units) {
-    CString narrow;
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return narrow;
-    char* buffer = narrow.GetBuffer(bytes);
-    ::WideCharToMultiByte(CP_ACP, 0, text, units, buffer, bytes, nullptr, nullptr);
-    buffer[bytes] = '\0';
-    narrow.ReleaseBuffer();
-    return narrow;
-}
-
-}  // namespace
-
 CString GetWorkingFolder() {
     // The ANSI calls give up past MAX_PATH bytes, and a folder of Cyrillic
     // letters passes that in UTF-8 long before it passes MAX_PATH letters.
@@ -26,7 +10,7 @@ CString GetWorkingFolder() {
     auto* folder = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
     if (!folder) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
     DWORD length = ::GetCurrentDirectoryW(units, folder);
-    CString result = length && length < units ? Narrow(folder, static_cast<int>(length)) : CString();
+    CString result = length && length < units ? CString(folder, static_cast<int>(length)) : CString();
     std::free(folder);
     return result;
 }

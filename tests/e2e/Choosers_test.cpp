@@ -8,22 +8,24 @@ namespace {
 struct Judgement {
     const char* name;
     bool accepted;
+    bool subtitleWhenDropped = false;  // a drop takes it by its extension, as a subtitle
 };
 
-// The chosen files lie in a folder whose name has a blank and a dot.
+// The chosen files lie in a folder whose name has a blank and a dot. Each
+// is taken either through its chooser's open-file dialog or by dropping it
+// onto the window, which takes a subtitle by its extension and anything else
+// as the movie.
 class Choosers : public InStartFolder {
 protected:
     std::string In(const std::string& name) const { return films.Path() + "\\" + name; }
     void Place(const std::string& name) { files.push_back(std::make_unique<PlacedFile>(In(name))); }
-
-    // The full paths of the judged files, sorted.
-    template <size_t N>
-    std::vector<std::string> Paths(const Judgement (&cases)[N]) const {
-        std::vector<std::string> paths;
-        for (const Judgement& c : cases) paths.push_back(In(c.name));
-        std::sort(paths.begin(), paths.end());
-        return paths;
+    void Take(int chooser, const std::string& path, bool dropped) {
+        if (dropped)
+            app->Drop({ path });
+        else
+            app->ChooseFile(chooser, path);
     }
+
     // The last argument of every start, sorted, where the ones before it
     // are `leading`: players may finish in any order.
     static std::vector<std::string> Received(const std::vector<PlayerStart>& starts,
@@ -47,20 +49,27 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
         { "film.mpg", true },   { "film.mpeg", true },  { "film.divx", true }, { "film.mpa", true },
         { "film.mpe", true },   { "film.wmv", true },   { "film.part1.avi", true },
         { "film.mpeg4", false }, { "film.mp", false },  { "film.mp4", false }, { "film.mkv", false },
-        { "film", false },      { "film.avi.txt", false },
+        { "film", false },      { "film.avi.txt", false, true }, { "film.exe", false }, { "talk.ssa", false },
     };
     Reelkick& app = Start();
+    std::vector<std::string> sent;
     for (const Judgement& c : cases) {
-        SCOPED_TRACE(c.name);
         Place(c.name);
-        app.ChooseFile(IDC_MOVIE, In(c.name));
-        EXPECT_EQ(c.accepted ? " You have chosen the movie " + In(c.name)
-                             : std::string(" I hope you know that ") + c.name + " could not be a movie, so it won't work.",
-                  app.Text(IDC_INFO));
-        EXPECT_EQ(2u, app.Click(IDC_PLAY));
-        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+        for (bool dropped : { false, true }) {
+            if (dropped && c.subtitleWhenDropped) continue;
+            SCOPED_TRACE(std::string(c.name) + (dropped ? ", dropped" : ", chosen"));
+            Take(IDC_MOVIE, In(c.name), dropped);
+            EXPECT_EQ(c.accepted ? " You have chosen the movie " + In(c.name)
+                                 : std::string(" I hope you know that ") + c.name +
+                                       " could not be a movie, so it won't work.",
+                      app.Text(IDC_INFO));
+            EXPECT_EQ(2u, app.Click(IDC_PLAY));
+            EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+            sent.push_back(In(c.name));
+        }
     }
-    EXPECT_EQ(Paths(cases), Received(app.Players(), { "C:\\MP\\mplayer.exe" }))
+    std::sort(sent.begin(), sent.end());
+    EXPECT_EQ(sent, Received(app.Players(), { "C:\\MP\\mplayer.exe" }))
         << "every movie, accepted or not, reaches the player";
 }
 
@@ -70,18 +79,24 @@ TEST_F(Choosers, SubtitleIsJudgedByItsExtensionAndStoredAnyway) {
         { "talk.ssa", false }, { "talk", false },   { "talk.srt.bak", false },
     };
     Reelkick& app = Start();
+    std::vector<std::string> sent;
     for (const Judgement& c : cases) {
-        SCOPED_TRACE(c.name);
         Place(c.name);
-        app.ChooseFile(IDC_SUBTITLE, In(c.name));
-        EXPECT_EQ(c.accepted ? std::string("You have chosen the subtitle ") + c.name
-                             : std::string("Are you sure that ") + c.name +
-                                   " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
-                  app.Text(IDC_INFO));
-        EXPECT_EQ(2u, app.Click(IDC_PLAY));
-        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+        for (bool dropped : { false, true }) {
+            if (dropped && !c.accepted) continue;  // dropped, it would be taken as the movie
+            SCOPED_TRACE(std::string(c.name) + (dropped ? ", dropped" : ", chosen"));
+            Take(IDC_SUBTITLE, In(c.name), dropped);
+            EXPECT_EQ(c.accepted ? std::string("You have chosen the subtitle ") + c.name
+                                 : std::string("Are you sure that ") + c.name +
+                                       " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
+                      app.Text(IDC_INFO));
+            EXPECT_EQ(2u, app.Click(IDC_PLAY));
+            EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+            sent.push_back(In(c.name));
+        }
     }
-    EXPECT_EQ(Paths(cases), Received(app.Players(), { "C:\\MP\\mplayer.exe", "-sub" }))
+    std::sort(sent.begin(), sent.end());
+    EXPECT_EQ(sent, Received(app.Players(), { "C:\\MP\\mplayer.exe", "-sub" }))
         << "every subtitle, accepted or not, reaches the player";
 }
 
@@ -134,9 +149,9 @@ TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
 }
 
 // Every character a file name may hold reaches the player as it is, through
-// the real shell, whether the file is the player, the movie or the subtitle:
-// cmd expands %NAME% even between quotes, and MPlayer splits -sub at commas
-// unless each is written \, (which it then takes out).
+// the real shell, whether the file is the player, the movie or the subtitle,
+// chosen or dropped: cmd expands %NAME% even between quotes, and MPlayer
+// splits -sub at commas unless each is written \, (which it then takes out).
 TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
     struct Case {
         const char* name;
@@ -146,6 +161,7 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
         { "a b & c ^ (d) e, f; g= h! i' j+ [k] #l", "a b & c ^ (d) e\\, f; g= h! i' j+ [k] #l" },
         { "%windir%", nullptr }, { "%PATH%", nullptr }, { "x %CD% y", nullptr }, { "100%", nullptr },
         { "%%", nullptr },       { "%", nullptr },      { "Сказка", nullptr },   { "童話", nullptr },
+        { "𝄞 clef", nullptr },  // beyond the BMP: a surrogate pair in UTF-16
     };
     Reelkick& app = Start();
     app.Click(IDC_CURRENT_PLAYER);
@@ -157,14 +173,53 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
         Place(name + ".avi");
         Place(name + ".srt");
         app.ChooseFile(IDC_MPLAYER, In(name + ".exe"));
-        app.ChooseFile(IDC_MOVIE, In(name + ".avi"));
-        app.ChooseFile(IDC_SUBTITLE, In(name + ".srt"));
+        for (bool dropped : { false, true }) {
+            SCOPED_TRACE(dropped ? "dropped" : "chosen");
+            app.Click(IDC_DELETE_CMD);
+            if (dropped) {
+                app.Drop({ In(name + ".avi"), In(name + ".srt") });
+            } else {
+                app.ChooseFile(IDC_MOVIE, In(name + ".avi"));
+                app.ChooseFile(IDC_SUBTITLE, In(name + ".srt"));
+            }
+            EXPECT_EQ(2u, app.Click(IDC_PLAY));
+            auto starts = app.Players();
+            ASSERT_FALSE(starts.empty());
+            const std::string subtitle = In((c.subtitleReceived ? c.subtitleReceived : name) + ".srt");
+            EXPECT_EQ((std::vector<std::string>{ In(name + ".exe"), In(name + ".avi"), "-sub", subtitle }),
+                      starts.back().argv);
+        }
+    }
+}
+
+// A drop takes each file as its chooser would and passes over folders; the
+// info box tells of the last file it took, and a name of any length, even
+// one that the open-file dialog cannot take, reaches the player whole.
+TEST_F(Choosers, ADropTakesEachFileAsItsChooserWould) {
+    ScratchFolder deep(FolderOfLength(300));
+    const std::string movie = In("film.avi"), subtitle = In("talk.srt"), longMovie = deep.Path() + "\\film.avi";
+    PlacedFile placed[] = { { movie }, { subtitle }, { longMovie } };
+    struct Case {
+        std::vector<std::string> dropped;
+        std::string info;
+        std::vector<std::string> argv;
+    };
+    const Case cases[] = {
+        { { movie, subtitle }, "You have chosen the subtitle talk.srt", { movie, "-sub", subtitle } },
+        { { subtitle, movie, films.Path() }, " You have chosen the movie " + movie, { movie, "-sub", subtitle } },
+        { { longMovie }, " You have chosen the movie " + longMovie, { longMovie, "-sub", subtitle } },
+    };
+    Reelkick& app = Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.info);
+        app.Drop(c.dropped);
+        EXPECT_EQ(c.info, app.Text(IDC_INFO));
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
         auto starts = app.Players();
         ASSERT_FALSE(starts.empty());
-        const std::string subtitle = In((c.subtitleReceived ? c.subtitleReceived : name) + ".srt");
-        EXPECT_EQ((std::vector<std::string>{ In(name + ".exe"), In(name + ".avi"), "-sub", subtitle }),
-                  starts.back().argv);
+        std::vector<std::string> argv = { "C:\\MP\\mplayer.exe" };
+        argv.insert(argv.end(), c.argv.begin(), c.argv.end());
+        EXPECT_EQ(argv, starts.back().argv);
     }
 }
 
@@ -198,16 +253,21 @@ TEST_F(Choosers, ANameThatDoesNotExistIsRefused) {
     EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE)) << "no movie, no subtitle";
 }
 
-// Cancel changes nothing and pushes nothing; a confirmed choice pushes, which
-// replaces edits that no handler has taken in.
+// Cancel changes nothing and pushes nothing, nor does a drop of nothing but
+// a folder; a confirmed choice pushes, which replaces edits that no handler
+// has taken in.
 TEST_F(Choosers, CancelKeepsUnsavedEdits) {
     Reelkick& app = Start();
     app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
     const std::string info = app.Text(IDC_INFO);
     app.SetText(IDC_FRAMERATE, "24");
     app.SetText(IDC_CMDLINE, "typed");
-    for (int chooser : { IDC_MOVIE, IDC_SUBTITLE }) {
-        app.CancelFileDialog(chooser);
+    for (int chooser : { IDC_MOVIE, IDC_SUBTITLE, 0 }) {
+        SCOPED_TRACE(chooser);
+        if (chooser)
+            app.CancelFileDialog(chooser);
+        else
+            app.Drop({ films.Path() });
         EXPECT_EQ("24", app.Text(IDC_FRAMERATE));
         EXPECT_EQ("typed", app.Text(IDC_CMDLINE));
         EXPECT_EQ(info, app.Text(IDC_INFO));

@@ -22,6 +22,7 @@ struct WorkedExample {
     const char* framerate;
     const char* commandLine;
     std::vector<std::string> argv;
+    bool dropped = false;  // the movie and subtitle dropped onto the window, not chosen
 };
 
 const WorkedExample kWorkedExamples[] = {
@@ -35,6 +36,8 @@ const WorkedExample kWorkedExamples[] = {
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" } },
     { "other player", true, "D:\\Tools\\mplayer.exe", false, false, "",
       "cmd /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
+    { "dropped", true, nullptr, true, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, true },
 };
 
 TEST_F(Play, WorkedExamples) {
@@ -57,8 +60,12 @@ TEST_F(Play, WorkedExamples) {
             app.Click(IDC_CURRENT_PLAYER);  // clears: "MPlayer" may be used
             app.ChooseFile(IDC_MPLAYER, example.otherPlayer);
         }
-        app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
-        if (example.subtitle) app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
+        if (example.dropped) {
+            app.Drop({ "C:\\m.avi", "C:\\m.srt" });
+        } else {
+            app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
+            if (example.subtitle) app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
+        }
         if (example.fullscreen) app.Click(IDC_FULLSCREEN);
         app.SetText(IDC_FRAMERATE, example.framerate);
 

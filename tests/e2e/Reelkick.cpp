@@ -3,6 +3,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 #include <psapi.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <cstdio>
@@ -60,6 +61,27 @@ HWND FindWindowOf(DWORD threadId, const std::wstring& caption, HWND owner) {
     WindowQuery query = { threadId, L"#32770", caption, owner, nullptr };
     ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
+}
+
+// Removes `path` with everything in it. std::filesystem::remove_all never
+// returns under Wine for a folder whose path is longer than MAX_PATH.
+void RemoveTree(const std::wstring& path, std::error_code& error) {
+    WIN32_FIND_DATAW entry;
+    HANDLE found = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
+    if (found != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName, inner = path + L"\\" + name;
+            if (name == L"." || name == L"..") continue;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(inner, error);
+            else if (!::DeleteFileW(inner.c_str()))
+                error.assign(static_cast<int>(::GetLastError()), std::system_category());
+        } while (::FindNextFileW(found, &entry));
+        ::FindClose(found);
+    }
+    const DWORD gone = ::RemoveDirectoryW(path.c_str()) ? ERROR_FILE_NOT_FOUND : ::GetLastError();
+    if (gone != ERROR_FILE_NOT_FOUND && gone != ERROR_PATH_NOT_FOUND)
+        error.assign(static_cast<int>(gone), std::system_category());
 }
 
 // A player that has just written its record may still be running for a
@@ -286,6 +308,26 @@ std::string Reelkick::RefusedFile(int id, const std::string& path) {
     return text;
 }
 
+void Reelkick::Drop(const std::vector<std::string>& paths) {
+    // What the shell hands over: a DROPFILES header, each name with its NUL,
+    // and one more NUL. It has to lie in reelkick's own memory. The shell's
+    // block comes from GlobalAlloc, which only reelkick itself could call;
+    // Wine's DragFinish lets go of this one without harm, and it is freed here.
+    std::wstring names;
+    for (const std::string& path : paths) names += Wide(path) + L'\0';
+    names += L'\0';
+    DROPFILES header = {};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+    void* drop = ::VirtualAllocEx(m_process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    Require(drop && ::WriteProcessMemory(m_process.hProcess, drop, block.data(), block.size(), nullptr),
+            "no room for a drop in reelkick's memory" + LastError());
+    Send(m_main, WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+    ::VirtualFreeEx(m_process.hProcess, drop, 0, MEM_RELEASE);
+}
+
 void Reelkick::CancelFileDialog(int id) {
     ::PostMessageW(Item(id), BM_CLICK, 0, 0);
     Cancel(WaitForOwnedDialog());
@@ -387,12 +429,12 @@ PlacedFile::~PlacedFile() {
 
 ScratchFolder::ScratchFolder(const std::string& path) : m_path(path) {
     Require(fs::u8path(m_path).has_relative_path(), "a scratch folder must not be a drive root");
-    Patiently("clearing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
+    Patiently("clearing", m_path, [&](std::error_code& error) { RemoveTree(Wide(m_path), error); });
     fs::create_directories(fs::u8path(m_path));
 }
 
 ScratchFolder::~ScratchFolder() {
-    Patiently("removing", m_path, [&](std::error_code& error) { fs::remove_all(fs::u8path(m_path), error); });
+    Patiently("removing", m_path, [&](std::error_code& error) { RemoveTree(Wide(m_path), error); });
 }
 
 namespace {

@@ -78,6 +78,9 @@ public:
     // Clicks `id`, types `path` into the open-file dialog that it opens and
     // presses Open; returns when the handler is done.
     void ChooseFile(int id, const std::string& path);
+    // Drops `paths` onto the main window, as the shell does when files are
+    // dragged there; returns when the handler is done.
+    void Drop(const std::vector<std::string>& paths);
     // Clicks `id` and closes the open-file dialog with Cancel.
     void CancelFileDialog(int id);
     // Clicks `id`, types `path` and presses Open, expecting the dialog to

@@ -24,6 +24,7 @@ TEST(Startup, ShowsTheInitialState) {
     EXPECT_EQ(0, app.Check(IDC_CURRENT_PLAYER));
     EXPECT_EQ(0, app.Check(IDC_FULLSCREEN));
     EXPECT_FALSE(app.Enabled(IDC_MPLAYER));
+    EXPECT_TRUE(::GetWindowLongW(app.Main(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "files can be dropped onto it";
     for (int id : { IDC_MOVIE, IDC_SUBTITLE, IDC_PLAY, IDC_DELETE_CMD, IDC_CURRENT_PLAYER, IDC_FULLSCREEN,
                     IDC_FRAMERATE, IDC_INFO, IDC_CMDLINE })
         EXPECT_TRUE(app.Enabled(id)) << "control " << id;

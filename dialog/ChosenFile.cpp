@@ -1,0 +1,22 @@
+#include "ChosenFile.h"
+
+#include <mbstring.h>
+
+namespace {
+
+// The part after the last `separator`, or the whole text when there is none.
+// _mbsrchr does not mistake the trail byte of a double-byte character for it.
+const char* After(const char* text, unsigned separator) {
+    auto* found = _mbsrchr(reinterpret_cast<const unsigned char*>(text), separator);
+    return found ? reinterpret_cast<const char*>(found) + 1 : text;
+}
+
+}  // namespace
+
+ChosenFile::ChosenFile(const CString& fullPath) : path(fullPath) {
+    name = After(After(path.GetString(), '\\'), '/');
+    const char* afterDot = After(name.GetString(), '.');
+    ext = afterDot == name.GetString() ? "" : afterDot;
+    upperExt = ext;
+    upperExt.MakeUpper();
+}

@@ -1,0 +1,17 @@
+// A file that the user chose, in an open-file dialog or by dropping it onto
+// the window, with the parts that the choosers judge it by.
+#pragma once
+
+#include "CString.h"
+
+struct ChosenFile {
+    explicit ChosenFile(const CString& fullPath);
+
+    CString path;      // full path
+    CString name;      // name with extension, without folder
+    CString ext;       // the characters after the name's last dot, in the file's own case; "" when none
+    CString upperExt;  // the same, upper-cased for the table tests
+};
+
+// True when the subtitle chooser accepts the file's extension.
+bool IsSubtitle(const ChosenFile& file);

@@ -2,14 +2,7 @@
 
 #include <cstdlib>
 
-namespace {
-
-template <typename Proc>
-void Bind(HMODULE module, const char* name, Proc& proc) {
-    proc = reinterpret_cast<Proc>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
-}  // namespace
+#include "Process.h"
 
 // The shell is loaded when the first drop arrives, as the common dialogs are
 // when a file is first chosen: at start-up it would cost the window time.
@@ -17,9 +10,8 @@ void Bind(HMODULE module, const char* name, Proc& proc) {
 // folder only.
 CDroppedFiles::CDroppedFiles(HDROP drop) : m_drop(drop), m_queryFile(nullptr), m_finish(nullptr) {
     HMODULE shell = ::LoadLibraryA("shell32.dll");
-    if (!shell) return;
-    Bind(shell, "DragQueryFileW", m_queryFile);
-    Bind(shell, "DragFinish", m_finish);
+    GetProc(shell, "DragQueryFileW", m_queryFile);
+    GetProc(shell, "DragFinish", m_finish);
 }
 
 CDroppedFiles::~CDroppedFiles() {

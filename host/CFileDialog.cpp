@@ -1,6 +1,7 @@
 #include "CFileDialog.h"
 
 #include "CWnd.h"
+#include "Process.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ using GetOpenFileNameProc = BOOL(WINAPI*)(LPOPENFILENAMEA);
 // comdlg32 is one of the system's known DLLs, which load from the system
 // folder only, whatever lies beside the program or a picked file.
 GetOpenFileNameProc LoadGetOpenFileName() {
-    HMODULE dialogs = ::LoadLibraryA("comdlg32.dll");
-    if (!dialogs) return nullptr;
-    return reinterpret_cast<GetOpenFileNameProc>(reinterpret_cast<void*>(::GetProcAddress(dialogs, "GetOpenFileNameA")));
+    GetOpenFileNameProc getOpenFileName;
+    GetProc(::LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA", getOpenFileName);
+    return getOpenFileName;
 }
 
 }  // namespace

@@ -20,3 +20,12 @@ DWORD StartProgram(const char* application, const CString& commandLine);
 
 // The system's message for an error code, on one line.
 CString GetErrorText(DWORD error);
+
+// Sets `proc` to function `name` of `module`, a DLL that the program loads
+// when a feature first needs it, so that start-up does not pay for it.
+// False, with `proc` null, when the module or the function is missing.
+template <typename Proc>
+bool GetProc(HMODULE module, const char* name, Proc& proc) {
+    proc = module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+    return proc != nullptr;
+}

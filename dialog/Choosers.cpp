@@ -70,7 +70,7 @@ void CReelkickDlg::TakeMovie(const ChosenFile& movie) {
 
 // Stores the subtitle whatever its extension, and judges it.
 void CReelkickDlg::TakeSubtitle(const ChosenFile& subtitle) {
-    m_strSubtitleArg = SubtitleArg(subtitle.path);
+    m_strSubtitlePath = subtitle.path;
     if (IsSubtitle(subtitle))
         m_strInfo = "You have chosen the subtitle " + subtitle.name;
     else

@@ -3,8 +3,26 @@
 #include "Process.h"
 
 namespace {
+
 const char kFramerates[][7] = { "23.976", "24", "25", "29.976", "30" };
-}
+
+struct Options {
+    const char* subtitle;  // then the path and a closing quote
+    const char* fullscreen;
+    const char* framerate;  // then the rate, then framerateEnd
+    const char* framerateEnd;
+};
+
+// By Spelling.
+const Options kOptions[] = {
+    { " -sub \"", " -fs ", " -fps ", "" },
+    { " --sub-file=\"", " --fs ", " --container-fps-override=", " --no-correct-pts" },
+    { " --sub-file=\"", " --fs ", " --fps=", " --no-correct-pts" },
+};
+
+const Options& OptionsOf(Spelling spelling) { return kOptions[static_cast<int>(spelling)]; }
+
+}  // namespace
 
 const char kRejectedPlayerArg[] = " ";
 
@@ -14,14 +32,25 @@ CString OtherFolderPlayerArg(const CString& path) { return "  \"" + path + "\" "
 
 CString MovieArg(const CString& path) { return " \"" + path + "\" "; }
 
-CString SubtitleArg(const CString& path) {
-    CString listSafe = path;
-    listSafe.Replace(",", "\\,");
-    return " -sub \"" + listSafe + "\" ";
+CString SubtitleArg(const CString& path, Spelling spelling) {
+    CString arg;
+    if (path.IsEmpty()) return arg;
+    arg = OptionsOf(spelling).subtitle;
+    arg += path;
+    arg += "\" ";
+    if (spelling == Spelling::MPlayer) arg.Replace(",", "\\,");
+    return arg;
 }
 
-CString FramerateOption(const CString& framerate) {
-    return IsOneOf(framerate, kFramerates) ? " -fps " + framerate : "";
+const char* FullscreenOption(Spelling spelling) { return OptionsOf(spelling).fullscreen; }
+
+CString FramerateOption(const CString& framerate, Spelling spelling) {
+    CString option;
+    if (!IsOneOf(framerate, kFramerates)) return option;
+    option = OptionsOf(spelling).framerate;
+    option += framerate;
+    option += OptionsOf(spelling).framerateEnd;
+    return option;
 }
 
 CString ShellProgram() { return GetSystemFolder() + "\\cmd.exe"; }

@@ -17,11 +17,26 @@ CString OtherFolderPlayerArg(const CString& path);
 extern const char kRejectedPlayerArg[];
 // ` "<path>" `
 CString MovieArg(const CString& path);
+
+// How the player in use spells its options: MPlayer's way, or that of mpv,
+// its successor, which renamed --fps to --container-fps-override in 0.37.
+enum class Spelling { MPlayer, Mpv, MpvBefore037 };
+// The spelling of the player that a player fragment names, told by the
+// file's version resource: mpv's names "mpv" as its product. A file without
+// one is mpv when it is named mpv.exe; anything else is MPlayer.
+Spelling SpellingOf(const CString& playerArg);
+
 // ` -sub "<path>" `, with each comma of the path written `\,`: MPlayer reads
 // -sub as a list split at commas, and takes out a backslash just before one.
-CString SubtitleArg(const CString& path);
-// ` -fps <rate>` for one of the standard framerates, exactly as listed; "" otherwise.
-CString FramerateOption(const CString& framerate);
+// mpv: ` --sub-file="<path>" `, which takes one file as it is. "" for no path.
+CString SubtitleArg(const CString& path, Spelling spelling);
+// ` -fs `; mpv: ` --fs `.
+const char* FullscreenOption(Spelling spelling);
+// For one of the standard framerates, exactly as listed: ` -fps <rate>`;
+// mpv: ` --container-fps-override=<rate> --no-correct-pts`, before 0.37
+// ` --fps=<rate> --no-correct-pts`, as mpv only relabels the stream without
+// the second option. "" for any other text.
+CString FramerateOption(const CString& framerate, Spelling spelling);
 
 // The shell, by its full path: a cmd.exe that lies in reelkick's folder,
 // or beside a picked file, is never run.

@@ -49,7 +49,7 @@ void CReelkickDlg::OnDeleteCmd() {
     m_bFullscreen = 0;
     m_strFramerate = "";
     m_strMovieArg = "";
-    m_strSubtitleArg = "";
+    m_strSubtitlePath = "";
     m_strInfo = "Movie and subtitle fields are cleared.";
     UpdateData(FALSE);
 }

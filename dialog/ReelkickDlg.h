@@ -47,7 +47,9 @@ private:
     CString m_strInfo;          // info box: every outcome is reported here
     int m_bFullscreen = 0;      // "&fullscreen" box: 1 ticked, 0 cleared
     HICON m_hMainIcon;
-    CString m_strSubtitleArg;   // subtitle fragment
+    // The subtitle; "&PLAY" makes it a fragment in the spelling of the player
+    // in use then.
+    CString m_strSubtitlePath;
     CString m_strMovieArg;      // movie fragment
     CString m_strPlayerArg;     // player fragment in use; "" means no player
     CString m_strOtherPlayerArg;  // the player last chosen with the "MPlayer" button

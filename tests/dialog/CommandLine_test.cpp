@@ -34,8 +34,15 @@ TEST(CommandLine, FragmentsHaveTheirExactForms) {
         { StartFolderPlayerArg(""), "\"\\mplayer.exe\" " },
         { OtherFolderPlayerArg("D:\\Tools\\mplayer.exe"), "  \"D:\\Tools\\mplayer.exe\" " },
         { MovieArg("C:\\m.avi"), " \"C:\\m.avi\" " },
-        { SubtitleArg("C:\\m.srt"), " -sub \"C:\\m.srt\" " },
-        { SubtitleArg("C:\\a,b\\,c.srt"), " -sub \"C:\\a\\,b\\\\,c.srt\" " },
+        { SubtitleArg("C:\\m.srt", Spelling::MPlayer), " -sub \"C:\\m.srt\" " },
+        { SubtitleArg("C:\\a,b\\,c.srt", Spelling::MPlayer), " -sub \"C:\\a\\,b\\\\,c.srt\" " },
+        { SubtitleArg("C:\\a,b\\,c.srt", Spelling::Mpv), " --sub-file=\"C:\\a,b\\,c.srt\" " },
+        { SubtitleArg("C:\\m.srt", Spelling::MpvBefore037), " --sub-file=\"C:\\m.srt\" " },
+        { SubtitleArg("", Spelling::MPlayer), "" },
+        { SubtitleArg("", Spelling::Mpv), "" },
+        { FullscreenOption(Spelling::MPlayer), " -fs " },
+        { FullscreenOption(Spelling::Mpv), " --fs " },
+        { FullscreenOption(Spelling::MpvBefore037), " --fs " },
         { ForShell(MovieArg("C:\\100% %PATH%.avi")), " \"C:\\100%%cd:~,% %%cd:~,%PATH%%cd:~,%.avi\" " },
         { kRejectedPlayerArg, " " },
     };
@@ -44,7 +51,7 @@ TEST(CommandLine, FragmentsHaveTheirExactForms) {
 
 TEST(CommandLine, PathsWithBlanksStayWhole) {
     CString line = StartFolderPlayerArg("C:\\Program Files\\MPlayer") + MovieArg("C:\\My Movies\\a b.avi") +
-                   SubtitleArg("C:\\My Movies\\a b.srt");
+                   SubtitleArg("C:\\My Movies\\a b.srt", Spelling::MPlayer);
     EXPECT_EQ((std::vector<std::string>{ "C:\\Program Files\\MPlayer\\mplayer.exe", "C:\\My Movies\\a b.avi", "-sub",
                                          "C:\\My Movies\\a b.srt" }),
               Split(line));
@@ -69,13 +76,19 @@ TEST(CommandLine, FramerateOptionTakesOnlyTheStandardRates) {
     struct Case {
         const char* framerate;
         const char* option;
+        Spelling spelling = Spelling::MPlayer;
     };
     const Case cases[] = {
         { "23.976", " -fps 23.976" }, { "24", " -fps 24" }, { "25", " -fps 25" }, { "29.976", " -fps 29.976" },
         { "30", " -fps 30" },         { "29.97", "" },      { "25 ", "" },        { " 25", "" },
         { "024", "" },                { "", "" },           { "25.0", "" },
+        { "29.976", " --container-fps-override=29.976 --no-correct-pts", Spelling::Mpv },
+        { "23.976", " --fps=23.976 --no-correct-pts", Spelling::MpvBefore037 },
+        { "29.97", "", Spelling::Mpv },
+        { "", "", Spelling::MpvBefore037 },
     };
-    for (const Case& c : cases) EXPECT_STREQ(c.option, FramerateOption(c.framerate).GetString()) << c.framerate;
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.option, FramerateOption(c.framerate, c.spelling).GetString()) << c.framerate;
 }
 
 }  // namespace

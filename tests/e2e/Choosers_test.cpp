@@ -152,6 +152,9 @@ TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
 // the real shell, whether the file is the player, the movie or the subtitle,
 // chosen or dropped: cmd expands %NAME% even between quotes, and MPlayer
 // splits -sub at commas unless each is written \, (which it then takes out).
+// mpv's --sub-file takes one file, commas and all. Each press spells the
+// subtitle for the player in use then, whichever was in use when it was
+// taken.
 TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
     struct Case {
         const char* name;
@@ -169,10 +172,13 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string name = c.name;
-        files.push_back(std::make_unique<PlacedFile>(In(name + ".exe"), PlacedFile::Player));
+        const std::string mplayer = In(name + ".exe"), mpv = In(name + " mpv.exe");
+        files.push_back(std::make_unique<PlacedFile>(mplayer, PlacedFile::Player));
+        files.push_back(std::make_unique<PlacedFile>(mpv, PlacedFile::Player, "player-mpv-0.39.0"));
         Place(name + ".avi");
         Place(name + ".srt");
-        app.ChooseFile(IDC_MPLAYER, In(name + ".exe"));
+        std::string inUse = mplayer;
+        app.ChooseFile(IDC_MPLAYER, inUse);
         for (bool dropped : { false, true }) {
             SCOPED_TRACE(dropped ? "dropped" : "chosen");
             app.Click(IDC_DELETE_CMD);
@@ -182,12 +188,19 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
                 app.ChooseFile(IDC_MOVIE, In(name + ".avi"));
                 app.ChooseFile(IDC_SUBTITLE, In(name + ".srt"));
             }
-            EXPECT_EQ(2u, app.Click(IDC_PLAY));
-            auto starts = app.Players();
-            ASSERT_FALSE(starts.empty());
-            const std::string subtitle = In((c.subtitleReceived ? c.subtitleReceived : name) + ".srt");
-            EXPECT_EQ((std::vector<std::string>{ In(name + ".exe"), In(name + ".avi"), "-sub", subtitle }),
-                      starts.back().argv);
+            for (int press = 0; press < 2; ++press) {
+                if (press) app.ChooseFile(IDC_MPLAYER, inUse = inUse == mplayer ? mpv : mplayer);
+                SCOPED_TRACE(inUse);
+                EXPECT_EQ(2u, app.Click(IDC_PLAY));
+                auto starts = app.Players();
+                ASSERT_FALSE(starts.empty());
+                const std::vector<std::string> expected =
+                    inUse == mpv ? std::vector<std::string>{ mpv, In(name + ".avi"), "--sub-file=" + In(name + ".srt") }
+                                 : std::vector<std::string>{
+                                       mplayer, In(name + ".avi"), "-sub",
+                                       In((c.subtitleReceived ? c.subtitleReceived : name) + ".srt") };
+                EXPECT_EQ(expected, starts.back().argv);
+            }
         }
     }
 }

@@ -20,10 +20,20 @@ struct WorkedExample {
     bool subtitle;
     bool fullscreen;
     const char* framerate;
-    const char* commandLine;
+    std::string commandLine;
     std::vector<std::string> argv;
     bool dropped = false;  // the movie and subtitle dropped onto the window, not chosen
+    // The recording player that lies at otherPlayer, or in the start folder
+    // as mplayer.exe, by the version resource it carries.
+    const char* build = "mplayer";
 };
+
+// mpv's spelling of the subtitle, full screen and 25 frames a second.
+const char kMpvOptions[] = "  --sub-file=\"C:\\m.srt\"  --fs  --container-fps-override=25 --no-correct-pts\"";
+const char kOldMpvOptions[] = "  --sub-file=\"C:\\m.srt\"  --fs  --fps=25 --no-correct-pts\"";
+std::vector<std::string> MpvArgv(const char* player, const char* framerate = "--container-fps-override=25") {
+    return { player, "C:\\m.avi", "--sub-file=C:\\m.srt", "--fs", framerate, "--no-correct-pts" };
+}
 
 const WorkedExample kWorkedExamples[] = {
     { "movie only", true, nullptr, false, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\" \"",
@@ -38,16 +48,39 @@ const WorkedExample kWorkedExamples[] = {
       "cmd /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
     { "dropped", true, nullptr, true, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, true },
+    { "mpv v0.39.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\mpv.exe"), false,
+      "player-mpv-0.39.0" },
+    { "mpv v0.36.0, before the framerate option's new name", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-0.36.0" },
+    { "mpv 0.35.1", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-0.35.1" },
+    { "mpv built from git after 0.36.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-git" },
+    { "mpv.exe without a version resource", true, "D:\\mpv\\MPV.EXE", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\MPV.EXE\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\MPV.EXE") },
+    { "mpv copied into the start folder as mplayer.exe", true, nullptr, true, true, "25",
+      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("C:\\MP\\mplayer.exe"), false,
+      "player-mpv-0.39.0" },
+    // The resource decides, not the name.
+    { "MPlayer with its version resource, named mpv.exe", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      "cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, false, "player-mplayer-1.5" },
 };
 
 TEST_F(Play, WorkedExamples) {
     ScratchFolder tools("D:\\Tools");  // D: is a scratch drive
-    PlacedFile otherPlayer("D:\\Tools\\mplayer.exe", PlacedFile::Player);
+    ScratchFolder mpv("D:\\mpv");
     for (const WorkedExample& example : kWorkedExamples) {
         SCOPED_TRACE(example.name);
+        PlacedFile rowPlayer(example.otherPlayer ? example.otherPlayer : "C:\\MP\\mplayer.exe", PlacedFile::Player,
+                             example.build);
         PlayerLog exampleLog;
         // Ended before the players' files go: its open-file dialogs have
-        // made D:\Tools its current folder.
+        // made the other player's folder its current folder.
         std::unique_ptr<Reelkick> started;
         {
             std::unique_ptr<ShellMissing> noShell;

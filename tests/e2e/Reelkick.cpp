@@ -412,13 +412,13 @@ void Reelkick::WaitUntilGone(HWND wnd) const {
                        (box ? ": a box over it says \"" + WindowText(::GetDlgItem(box, 0xFFFF)) + "\"" : ""));
 }
 
-PlacedFile::PlacedFile(const std::string& path, Kind kind) : m_path(path) {
+PlacedFile::PlacedFile(const std::string& path, Kind kind, const std::string& build) : m_path(path) {
     if (kind == Data) {
         Require(static_cast<bool>(std::ofstream(fs::u8path(m_path)) << "test data\n"), "could not write " + m_path);
         return;
     }
     Patiently("copying the player to", m_path, [&](std::error_code& error) {
-        fs::copy_file(fs::u8path(BinFolder() + "\\mplayer.exe"), fs::u8path(m_path),
+        fs::copy_file(fs::u8path(BinFolder() + "\\" + build + ".exe"), fs::u8path(m_path),
                       fs::copy_options::overwrite_existing, error);
     });
 }

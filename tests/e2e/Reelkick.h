@@ -148,11 +148,13 @@ private:
 };
 
 // A file (a copy of the recording player, or a little data) placed for one
-// test and removed afterwards.
+// test and removed afterwards. A player is the plain recording player
+// (mplayer.exe), or one that carries the version resource of a build of
+// mpv or MPlayer (player-mpv-0.39.0.exe, tests/CMakeLists.txt).
 class PlacedFile {
 public:
     enum Kind { Player, Data };
-    PlacedFile(const std::string& path, Kind kind = Data);
+    PlacedFile(const std::string& path, Kind kind = Data, const std::string& build = "mplayer");
     ~PlacedFile();
     PlacedFile(const PlacedFile&) = delete;
     PlacedFile& operator=(const PlacedFile&) = delete;

@@ -1,8 +1,8 @@
-// The main job from end to end: reelkick starts the system's MPlayer through
-// the bridge (scripts/mplayer-bridge) on the sample movie and its subtitle,
-// picked in the real open-file dialog, and MPlayer's own output shows what
-// it did. MPlayer runs headless: its configuration asks for no picture and
-// no sound devices.
+// The main job from end to end: reelkick starts the system's MPlayer, or
+// mpv, through the bridge (scripts/mplayer-bridge) on the sample movie and
+// its subtitle, picked in the real open-file dialog, and the player's own
+// output shows what it did. Both run headless: their configurations ask for
+// no picture and no sound devices.
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -37,23 +37,27 @@ TEST(RealPlayer, PlaysTheSampleWithItsSubtitleFullScreenAt25Fps) {
     struct Case {
         const char* movie;
         const char* subtitle;
+        const char* player = "mplayer.exe";
     };
     const Case cases[] = {
         { "reelkick-sample.avi", "reelkick-sample.srt" },
         { "Фильм с пробелами.avi", "Фильм с пробелами.srt" },
         { "reelkick-sample.avi", "a,b.srt" },  // a list separator to MPlayer
+        { "reelkick-sample.avi", "a,b.srt", "mpv.exe" },
     };
     ASSERT_TRUE(UnderWine()) << "the bridge is a Unix program that Wine runs";
     const std::string player = BinFolder() + "\\real-player";
     ScratchFolder films(Scratch("real films"));
     ScratchFolder home(Scratch("mplayer home"));
-    std::ofstream(fs::u8path(home.Path() + "\\config")) << "vo=null\nao=null\n";
-    const std::string output = Scratch("mplayer output.log");
-    ::SetEnvironmentVariableW(L"MPLAYER_HOME", Wide(UnixPath(home.Path())).c_str());
+    for (const char* config : { "\\config", "\\mpv.conf" })
+        std::ofstream(fs::u8path(home.Path() + config)) << "vo=null\nao=null\n";
+    const std::string output = Scratch("player output.log");
+    for (const wchar_t* variable : { L"MPLAYER_HOME", L"MPV_HOME" })
+        ::SetEnvironmentVariableW(variable, Wide(UnixPath(home.Path())).c_str());
     ::SetEnvironmentVariableW(L"REELKICK_BRIDGE_LOG", Wide(UnixPath(output)).c_str());
 
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.subtitle);
+        SCOPED_TRACE(std::string(c.player) + ", " + c.subtitle);
         const std::string movie = films.Path() + "\\" + c.movie, subtitle = films.Path() + "\\" + c.subtitle;
         fs::copy_file(fs::u8path(player + "\\reelkick-sample.avi"), fs::u8path(movie), fs::copy_options::overwrite_existing);
         fs::copy_file(fs::u8path(player + "\\reelkick-sample.srt"), fs::u8path(subtitle),
@@ -61,6 +65,12 @@ TEST(RealPlayer, PlaysTheSampleWithItsSubtitleFullScreenAt25Fps) {
         fs::remove(fs::u8path(output));
         PlayerLog log;
         Reelkick app(player, log);
+        const bool mpv = c.player == std::string("mpv.exe");
+        if (mpv) {
+            app.Click(IDC_CURRENT_PLAYER);
+            app.Click(IDC_CURRENT_PLAYER);
+            app.ChooseFile(IDC_MPLAYER, player + "\\" + c.player);
+        }
         app.ChooseFile(IDC_MOVIE, movie);
         app.ChooseFile(IDC_SUBTITLE, subtitle);
         app.Click(IDC_FULLSCREEN);
@@ -69,13 +79,19 @@ TEST(RealPlayer, PlaysTheSampleWithItsSubtitleFullScreenAt25Fps) {
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         std::string said;
-        while ((said = Contents(output)).find("Exiting...") == std::string::npos &&
+        while ((said = Contents(output)).find("reelkick's bridge: ") == std::string::npos &&
                std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        for (const std::string& line :
-             { "Playing " + UnixPath(movie) + ".", "SUB: Added subtitle file (1): " + UnixPath(subtitle),
-               std::string("FPS forced to be 25.000"), std::string("  [fs]"), std::string("Exiting... (End of file)") })
-            EXPECT_NE(std::string::npos, said.find(line)) << line << "\nMPlayer said:\n" << said;
+        const std::vector<std::string> lines =
+            mpv ? std::vector<std::string>{ std::string("Subs  --sid=1 '") + c.subtitle + "' (subrip) (external)",
+                                            "FPS forced to 25.000.", "Exiting... (End of file)",
+                                            "reelkick's bridge: mpv ended with status 0" }
+                : std::vector<std::string>{ "Playing " + UnixPath(movie) + ".",
+                                            "SUB: Added subtitle file (1): " + UnixPath(subtitle),
+                                            "FPS forced to be 25.000", "  [fs]", "Exiting... (End of file)",
+                                            "reelkick's bridge: mplayer ended with status 0" };
+        for (const std::string& line : lines)
+            EXPECT_NE(std::string::npos, said.find(line)) << line << "\n" << c.player << " said:\n" << said;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "CWideString.h"
 #include "Process.h"
 
 // version.dll is loaded when a file is first looked at, so that start-up
@@ -14,20 +15,16 @@ CFileVersionInfo::CFileVersionInfo(const CString& path) {
     if (!GetProc(module, "GetFileVersionInfoSizeW", getSize) || !GetProc(module, "GetFileVersionInfoW", getInfo) ||
         !GetProc(module, "VerQueryValueW", m_query))
         return;
-    const int units = ::MultiByteToWideChar(CP_ACP, 0, path.GetString(), -1, nullptr, 0);
-    auto* name = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
-    if (!name) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
-    ::MultiByteToWideChar(CP_ACP, 0, path.GetString(), -1, name, units);
+    const CWideString name(path);
     DWORD ignored;
-    if (DWORD size = getSize(name, &ignored)) {
+    if (DWORD size = getSize(name.GetBuffer(), &ignored)) {
         m_data = std::malloc(size);
         if (!m_data) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
-        if (!getInfo(name, 0, size, m_data)) {
+        if (!getInfo(name.GetBuffer(), 0, size, m_data)) {
             std::free(m_data);
             m_data = nullptr;
         }
     }
-    std::free(name);
 }
 
 CFileVersionInfo::~CFileVersionInfo() { std::free(m_data); }

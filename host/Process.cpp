@@ -1,18 +1,15 @@
 #include "Process.h"
 
-#include <cstdlib>
+#include "CWideString.h"
 
 CString GetWorkingFolder() {
     // The ANSI calls give up past MAX_PATH bytes, and a folder of Cyrillic
     // letters passes that in UTF-8 long before it passes MAX_PATH letters.
     DWORD units = ::GetCurrentDirectoryW(0, nullptr);
     if (units == 0) return CString();
-    auto* folder = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
-    if (!folder) ::ExitProcess(ERROR_NOT_ENOUGH_MEMORY);
-    DWORD length = ::GetCurrentDirectoryW(units, folder);
-    CString result = length && length < units ? CString(folder, static_cast<int>(length)) : CString();
-    std::free(folder);
-    return result;
+    CWideString folder(units);
+    DWORD length = ::GetCurrentDirectoryW(units, folder.GetBuffer());
+    return length && length < units ? CString(folder.GetBuffer(), static_cast<int>(length)) : CString();
 }
 
 CString GetSystemFolder() {

@@ -1,5 +1,6 @@
-// A file that the user chose, in an open-file dialog or by dropping it onto
-// the window, with the parts that the choosers judge it by.
+// A file that the user chose, in an open-file dialog, by dropping it onto
+// the window or by naming it on the command line, with the parts that the
+// choosers judge it by.
 #pragma once
 
 #include "CString.h"

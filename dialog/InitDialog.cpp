@@ -1,5 +1,6 @@
 // Start-up of the main window: the About entry, the icons, dropping files,
-// the start folder, the player in it and the shell probe.
+// the start folder, the player in it, the shell probe and the files named on
+// the command line.
 #include <windows.h>
 
 #include "CommandLine.h"
@@ -8,6 +9,8 @@
 #include "resource.h"
 
 // Called once the window and its controls exist, before it is first shown.
+// Returns TRUE to let the dialog manager put the focus on the first control,
+// or FALSE once it is on "&PLAY".
 BOOL CReelkickDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
@@ -34,5 +37,11 @@ BOOL CReelkickDlg::OnInitDialog() {
     // On systems with cmd.exe this flashes a console window; the initial info
     // text tells the user why.
     m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C"));
-    return TRUE;
+
+    // Opened with a movie, the window is ready to play it: Enter presses
+    // "&PLAY", and full screen or a framerate can still be chosen first.
+    TakeFiles(CFileList());
+    if (m_strMovieArg.IsEmpty()) return TRUE;
+    GotoDlgCtrl(GetDlgItem(IDC_PLAY));
+    return FALSE;
 }

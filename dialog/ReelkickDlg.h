@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "CDialog.h"
+#include "CFileList.h"
 #include "CString.h"
 #include "ChosenFile.h"
 #include "DataExchange.h"
@@ -35,9 +36,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // A movie or subtitle, chosen or dropped: stored, and judged in the info text.
+    // A movie or subtitle, chosen, dropped or named on the command line:
+    // stored, and judged in the info text.
     void TakeMovie(const ChosenFile& movie);
     void TakeSubtitle(const ChosenFile& subtitle);
+    // Files handed over from outside, dropped or named on the command line.
+    void TakeFiles(const CFileList& files);
 
     CString m_szStartDir;       // the working folder at start-up, whatever its length
     CString m_strCmdLine;       // command-line box

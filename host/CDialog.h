@@ -30,6 +30,10 @@ protected:
     virtual void OnCancel();
 
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+    // Moves the focus to `control` the way the dialog manager does, which
+    // also makes a push button the default one that Enter presses. Called
+    // from OnInitDialog, which then returns FALSE.
+    void GotoDlgCtrl(CWnd control) { SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.m_hWnd), TRUE); }
     // Passes the message being handled on to the platform's dialog procedure.
     LRESULT Default();
 

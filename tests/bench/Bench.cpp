@@ -56,7 +56,7 @@ double PlayMs(Reelkick& app) {
 // framerate hint, and the About box opened and closed.
 double Growth(const Program& program, const std::string& folder) {
     PlayerLog log;
-    Reelkick app(folder, log, program.exe);
+    Reelkick app(folder, log, {}, program.exe);
     if (program.clearsPlayer) {
         app.Click(IDC_CURRENT_PLAYER);  // ticked, then cleared: no player
         app.Click(IDC_CURRENT_PLAYER);
@@ -107,7 +107,7 @@ int main() {
     for (int run = 0; run < kRuns; ++run) {
         for (Program* program : { &reelkick, &reference }) {
             PlayerLog log;
-            Reelkick app(mp.Path(), log, program->exe);
+            Reelkick app(mp.Path(), log, {}, program->exe);
             program->readyMs.push_back(app.ReadyMs());
             program->bytesInUse.push_back(static_cast<double>(app.BytesInUse()));
             program->playMs.push_back(PlayMs(app));

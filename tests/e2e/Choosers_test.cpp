@@ -205,28 +205,53 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
     }
 }
 
-// A drop takes each file as its chooser would and passes over folders; the
-// info box tells of the last file it took, and a name of any length, even
-// one that the open-file dialog cannot take, reaches the player whole.
-TEST_F(Choosers, ADropTakesEachFileAsItsChooserWould) {
+// Files dropped onto the window, or named on the command line of a fresh
+// start in C:\MP, are each taken as their chooser would take them, and
+// folders are passed over; the info box tells of the last name, which may
+// be one that is not there. A name of any length, even one that the
+// open-file dialog cannot take, reaches the player whole. Started with a
+// movie, the window is ready to play it: the focus is on "&PLAY".
+TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
     ScratchFolder deep(FolderOfLength(300));
     const std::string movie = In("film.avi"), subtitle = In("talk.srt"), longMovie = deep.Path() + "\\film.avi";
-    PlacedFile placed[] = { { movie }, { subtitle }, { longMovie } };
+    const std::string longOdd = deep.Path() + "\\a %windir% b.avi", odd = In("Сказка 100% (a), b; c & d");
+    const std::string missing = In("gone.avi");
+    PlacedFile placed[] = { { movie }, { subtitle }, { longMovie }, { longOdd }, { odd + ".avi" }, { odd + ".srt" },
+                            { "C:\\MP\\-x.avi" } };
     struct Case {
-        std::vector<std::string> dropped;
+        std::vector<std::string> given;
         std::string info;
         std::vector<std::string> argv;
+        bool named = false;  // on the command line; else dropped
+        int focus = IDC_PLAY;
     };
     const Case cases[] = {
         { { movie, subtitle }, "You have chosen the subtitle talk.srt", { movie, "-sub", subtitle } },
         { { subtitle, movie, films.Path() }, " You have chosen the movie " + movie, { movie, "-sub", subtitle } },
         { { longMovie }, " You have chosen the movie " + longMovie, { longMovie, "-sub", subtitle } },
+        { { odd + ".avi", odd + ".srt" }, "You have chosen the subtitle Сказка 100% (a), b; c & d.srt",
+          { odd + ".avi", "-sub", In("Сказка 100% (a)\\, b; c & d.srt") }, true },
+        { { "..\\reelkick-tests\\rk films.v2\\film.avi" }, " You have chosen the movie " + movie, { movie }, true },
+        { { "-x.avi" }, " You have chosen the movie C:\\MP\\-x.avi", { "C:\\MP\\-x.avi" }, true },
+        { { movie, subtitle, missing }, "I can't find " + missing + ", so it won't be used.",
+          { movie, "-sub", subtitle }, true },
+        { { movie, films.Path() }, " You have chosen the movie " + movie, { movie }, true },
+        { { longOdd }, " You have chosen the movie " + longOdd, { longOdd }, true },
+        { { subtitle }, "You have chosen the subtitle talk.srt", { "-sub", subtitle }, true, IDC_MOVIE },
     };
-    Reelkick& app = Start();
+    Reelkick& dropTarget = Start();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.info);
-        app.Drop(c.dropped);
+        std::unique_ptr<Reelkick> named;
+        if (c.named)
+            named = std::make_unique<Reelkick>(mp.Path(), log, c.given);
+        else
+            dropTarget.Drop(c.given);
+        Reelkick& app = c.named ? *named : dropTarget;
         EXPECT_EQ(c.info, app.Text(IDC_INFO));
+        if (c.named) {
+            EXPECT_EQ(c.focus, app.FocusedId());
+        }
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
         auto starts = app.Players();
         ASSERT_FALSE(starts.empty());

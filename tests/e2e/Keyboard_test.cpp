@@ -37,16 +37,39 @@ TEST_F(Keyboard, EnterOffAPushButtonEndsTheDialog) {
     EXPECT_TRUE(log.Starts().empty());
 }
 
+// Enter on "&PLAY" plays, and the window stays open: with the focus moved
+// there, or after a start with a movie named on the command line, which
+// moves it there itself and makes "&PLAY" the default button.
 TEST_F(Keyboard, EnterOnPlayPlaysAndStaysOpen) {
-    Reelkick app(mp.Path(), log);
-    app.Focus(IDC_PLAY);
-    app.Key(VK_RETURN);
-    app.WaitForStarted(1);
-    app.Sync();
-    EXPECT_FALSE(app.WaitForExit(0));
-    EXPECT_EQ(1u, app.Players().size());
-    EXPECT_EQ(2u, app.Started());
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
+    struct Case {
+        std::vector<std::string> args;
+        const char* info;  // null: the initial text
+        const char* commandLine;
+    };
+    const Case cases[] = {
+        { {}, nullptr, "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },
+        { { "C:\\m.avi", "C:\\m.srt" }, "You have chosen the subtitle m.srt",
+          "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        PlayerLog caseLog;
+        Reelkick app(mp.Path(), caseLog, c.args);
+        if (c.args.empty()) app.Focus(IDC_PLAY);
+        if (c.info) {
+            EXPECT_EQ(c.info, app.Text(IDC_INFO));
+        }
+        EXPECT_EQ(IDC_PLAY, app.FocusedId());
+        EXPECT_TRUE(app.IsDefaultButton(IDC_PLAY));
+        EXPECT_EQ(0u, app.Started()) << "nothing plays before Enter";
+        app.Key(VK_RETURN);
+        app.WaitForStarted(1);
+        app.Sync();
+        EXPECT_FALSE(app.WaitForExit(0));
+        EXPECT_EQ(1u, app.Players().size());
+        EXPECT_EQ(2u, app.Started());
+        EXPECT_EQ(c.commandLine, app.Text(IDC_CMDLINE));
+    }
 }
 
 TEST_F(Keyboard, AltPPlays) {

@@ -13,6 +13,9 @@ size_t CountOf(const std::string& piece, const std::string& text) {
 
 class Play : public InStartFolder {};
 
+// How the movie and the subtitle reach reelkick.
+enum Taken { Chosen, Dropped, Named };  // named: on its command line
+
 struct WorkedExample {
     const char* name;
     bool shell;
@@ -22,7 +25,7 @@ struct WorkedExample {
     const char* framerate;
     std::string commandLine;
     std::vector<std::string> argv;
-    bool dropped = false;  // the movie and subtitle dropped onto the window, not chosen
+    Taken taken = Chosen;
     // The recording player that lies at otherPlayer, or in the start folder
     // as mplayer.exe, by the version resource it carries.
     const char* build = "mplayer";
@@ -47,28 +50,31 @@ const WorkedExample kWorkedExamples[] = {
     { "other player", true, "D:\\Tools\\mplayer.exe", false, false, "",
       "cmd /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
     { "dropped", true, nullptr, true, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
-      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, true },
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, Dropped },
+    { "named on the command line", true, nullptr, true, false, "",
+      "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
+      { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, Named },
     { "mpv v0.39.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\mpv.exe"), false,
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\mpv.exe"), Chosen,
       "player-mpv-0.39.0" },
     { "mpv v0.36.0, before the framerate option's new name", true, "D:\\mpv\\mpv.exe", true, true, "25",
       std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
-      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-0.36.0" },
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-0.36.0" },
     { "mpv 0.35.1", true, "D:\\mpv\\mpv.exe", true, true, "25",
       std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
-      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-0.35.1" },
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-0.35.1" },
     { "mpv built from git after 0.36.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
       std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
-      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), false, "player-mpv-git" },
+      MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-git" },
     { "mpv.exe without a version resource", true, "D:\\mpv\\MPV.EXE", true, true, "25",
       std::string("cmd /C \"  \"D:\\mpv\\MPV.EXE\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\MPV.EXE") },
     { "mpv copied into the start folder as mplayer.exe", true, nullptr, true, true, "25",
-      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("C:\\MP\\mplayer.exe"), false,
+      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("C:\\MP\\mplayer.exe"), Chosen,
       "player-mpv-0.39.0" },
     // The resource decides, not the name.
     { "MPlayer with its version resource, named mpv.exe", true, "D:\\mpv\\mpv.exe", true, true, "25",
       "cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
-      { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, false, "player-mplayer-1.5" },
+      { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Chosen, "player-mplayer-1.5" },
 };
 
 TEST_F(Play, WorkedExamples) {
@@ -81,11 +87,13 @@ TEST_F(Play, WorkedExamples) {
         PlayerLog exampleLog;
         // Ended before the players' files go: its open-file dialogs have
         // made the other player's folder its current folder.
+        std::vector<std::string> named;
+        if (example.taken == Named) named = { "C:\\m.avi", "C:\\m.srt" };
         std::unique_ptr<Reelkick> started;
         {
             std::unique_ptr<ShellMissing> noShell;
             if (!example.shell) noShell = std::make_unique<ShellMissing>();
-            started = std::make_unique<Reelkick>(mp.Path(), exampleLog);
+            started = std::make_unique<Reelkick>(mp.Path(), exampleLog, named);
         }
         Reelkick& app = *started;
         if (example.otherPlayer) {
@@ -93,9 +101,9 @@ TEST_F(Play, WorkedExamples) {
             app.Click(IDC_CURRENT_PLAYER);  // clears: "MPlayer" may be used
             app.ChooseFile(IDC_MPLAYER, example.otherPlayer);
         }
-        if (example.dropped) {
+        if (example.taken == Dropped) {
             app.Drop({ "C:\\m.avi", "C:\\m.srt" });
-        } else {
+        } else if (example.taken == Chosen) {
             app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
             if (example.subtitle) app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
         }

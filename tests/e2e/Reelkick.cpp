@@ -36,6 +36,20 @@ void Require(bool ok, const std::string& what) {
 
 std::string LastError() { return " (error " + std::to_string(::GetLastError()) + ")"; }
 
+// `arg` as a program's command line must hold it for CommandLineToArgvW to
+// give it back whole: quoted, with the backslashes before a quote, its own
+// or the closing one, doubled.
+std::wstring Quoted(const std::wstring& arg) {
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'"') quoted.append(backslashes + 1, L'\\');
+        backslashes = c == L'\\' ? backslashes + 1 : 0;
+        quoted += c;
+    }
+    return quoted.append(backslashes, L'\\') + L"\"";
+}
+
 struct WindowQuery {
     DWORD threadId;
     std::wstring className;
@@ -147,7 +161,9 @@ std::vector<PlayerStart> PlayerLog::Starts() const {
     return starts;
 }
 
-Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::wstring& exe) : m_log(log) {
+Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::vector<std::string>& args,
+                   const std::wstring& exe)
+    : m_log(log) {
     // The job ends whatever is left of it when this test program ends.
     m_job = ::CreateJobObjectW(nullptr, nullptr);
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
@@ -158,6 +174,7 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::w
     ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(log.Path()).c_str());
     const auto started = std::chrono::steady_clock::now();
     std::wstring commandLine = L"\"" + exe + L"\"";
+    for (const std::string& arg : args) commandLine += L" " + Quoted(Wide(arg));
     STARTUPINFOW startup = { sizeof startup };
     if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                           Wide(folder).c_str(), &startup, &m_process)) {
@@ -257,6 +274,10 @@ void Reelkick::SetText(int id, const std::string& text) {
 int Reelkick::Check(int id) const { return static_cast<int>(Send(Item(id), BM_GETCHECK)); }
 
 bool Reelkick::Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+
+bool Reelkick::IsDefaultButton(int id) const {
+    return (::GetWindowLongW(Item(id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
 
 std::vector<std::string> Reelkick::ComboItems(int id) const {
     std::vector<std::string> items;

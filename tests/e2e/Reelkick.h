@@ -52,11 +52,12 @@ private:
 
 class Reelkick {
 public:
-    // Starts reelkick.exe (or `exe`) with `folder` as its working folder,
-    // inside a job that counts every process it starts, and waits until its
-    // main window is up and the start-up shell probe has ended. Players it
-    // starts log to `log`.
-    Reelkick(const std::string& folder, const PlayerLog& log, const std::wstring& exe = ReelkickExe());
+    // Starts reelkick.exe (or `exe`) with `folder` as its working folder and
+    // `args` on its command line, inside a job that counts every process it
+    // starts, and waits until its main window is up and the start-up shell
+    // probe has ended. Players it starts log to `log`.
+    Reelkick(const std::string& folder, const PlayerLog& log, const std::vector<std::string>& args = {},
+             const std::wstring& exe = ReelkickExe());
     // Fails the test when a process that reelkick started is still running
     // after a while, then ends them all and reelkick.
     ~Reelkick();
@@ -69,6 +70,8 @@ public:
     void SetText(int id, const std::string& text);
     int Check(int id) const;
     bool Enabled(int id) const;
+    // True when push button `id` is the default one, which Enter presses.
+    bool IsDefaultButton(int id) const;
     std::vector<std::string> ComboItems(int id) const;
 
     // Clicks a button or check box and returns when its handler is done and

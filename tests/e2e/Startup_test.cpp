@@ -30,6 +30,8 @@ TEST(Startup, ShowsTheInitialState) {
         EXPECT_TRUE(app.Enabled(id)) << "control " << id;
     EXPECT_EQ((std::vector<std::string>{ "", "23.976", "24", "25", "29.976", "30" }), app.ComboItems(IDC_FRAMERATE));
     EXPECT_EQ(IDC_MOVIE, app.FocusedId()) << "the first enabled tab stop";
+    for (int id : { IDC_MPLAYER, IDC_MOVIE, IDC_SUBTITLE, IDC_PLAY, IDC_DELETE_CMD })
+        EXPECT_FALSE(app.IsDefaultButton(id)) << "button " << id;
     EXPECT_EQ(0u, app.Started()) << "nothing but the shell probe runs at start-up";
 }
 

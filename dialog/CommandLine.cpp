@@ -13,7 +13,7 @@ struct Options {
     const char* framerateEnd;
 };
 
-// By Spelling.
+// Indexed by Spelling.
 const Options kOptions[] = {
     { " -sub \"", " -fs ", " -fps ", "" },
     { " --sub-file=\"", " --fs ", " --container-fps-override=", " --no-correct-pts" },

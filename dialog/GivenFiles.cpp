@@ -3,6 +3,7 @@
 // its icon. A second way to choose the movie and the subtitle.
 #include <windows.h>
 
+#include "CFileList.h"
 #include "CWideString.h"
 #include "ChosenFile.h"
 #include "ReelkickDlg.h"

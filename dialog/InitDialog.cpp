@@ -3,6 +3,7 @@
 // the command line.
 #include <windows.h>
 
+#include "CFileList.h"
 #include "CommandLine.h"
 #include "Process.h"
 #include "ReelkickDlg.h"
@@ -38,8 +39,9 @@ BOOL CReelkickDlg::OnInitDialog() {
     // text tells the user why.
     m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C"));
 
-    // Opened with a movie, the window is ready to play it: Enter presses
-    // "&PLAY", and full screen or a framerate can still be chosen first.
+    // Files named on the command line are taken as dropped ones. Opened with
+    // a movie, the window is ready to play it: Enter presses "&PLAY", and
+    // full screen or a framerate can still be chosen first.
     TakeFiles(CFileList());
     if (m_strMovieArg.IsEmpty()) return TRUE;
     GotoDlgCtrl(GetDlgItem(IDC_PLAY));

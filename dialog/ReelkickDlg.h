@@ -6,10 +6,11 @@
 #include <windows.h>
 
 #include "CDialog.h"
-#include "CFileList.h"
 #include "CString.h"
 #include "ChosenFile.h"
 #include "DataExchange.h"
+
+class CFileList;
 
 class CReelkickDlg : public CDialog {
 public:

@@ -31,8 +31,9 @@ protected:
 
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
     // Moves the focus to `control` the way the dialog manager does, which
-    // also makes a push button the default one that Enter presses. Called
-    // from OnInitDialog, which then returns FALSE.
+    // also makes a push button the default one that Enter presses. An
+    // OnInitDialog that calls it returns FALSE, or the dialog manager puts
+    // the focus on the first control after all.
     void GotoDlgCtrl(CWnd control) { SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.m_hWnd), TRUE); }
     // Passes the message being handled on to the platform's dialog procedure.
     LRESULT Default();

@@ -30,12 +30,13 @@ CFileVersionInfo::CFileVersionInfo(const CString& path) {
 CFileVersionInfo::~CFileVersionInfo() { std::free(m_data); }
 
 const wchar_t* CFileVersionInfo::GetValue(const wchar_t* key) const {
-    const WORD* translation;  // a language and a code page
-    wchar_t* text;
+    void* translation;  // a language and a code page, two WORDs
+    void* text;
     UINT length;
-    wchar_t subBlock[64];
-    if (!m_data || !m_query(m_data, L"\\VarFileInfo\\Translation", (void**)&translation, &length) || length < 4)
+    if (!m_data || !m_query(m_data, L"\\VarFileInfo\\Translation", &translation, &length) || length < 2 * sizeof(WORD))
         return L"";
-    ::wsprintfW(subBlock, L"\\StringFileInfo\\%04x%04x\\%s", translation[0], translation[1], key);
-    return m_query(m_data, subBlock, (void**)&text, &length) && length ? text : L"";
+    wchar_t subBlock[64];
+    const WORD* language = static_cast<const WORD*>(translation);
+    ::wsprintfW(subBlock, L"\\StringFileInfo\\%04x%04x\\%s", language[0], language[1], key);
+    return m_query(m_data, subBlock, &text, &length) && length ? static_cast<const wchar_t*>(text) : L"";
 }

@@ -16,8 +16,8 @@ public:
     // False when the file has no version resource, or cannot be read.
     bool IsFound() const { return m_data != nullptr; }
     // The text of `key`, such as L"ProductName", in the first language and
-    // code page that the resource's Translation names, as Explorer shows it;
-    // L"" when there is none. Valid while this object lives.
+    // code page that the resource's Translation names; L"" when there is
+    // none. Valid while this object lives.
     const wchar_t* GetValue(const wchar_t* key) const;
 
 private:

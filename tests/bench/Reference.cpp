@@ -1,7 +1,8 @@
 // The bare program that scripts/bench holds reelkick against: what reelkick
 // does at start-up and on "&PLAY", in raw Win32 with no framework. A modal
 // dialog from reelkick's own template, the same start-up shell probe, and
-// "&PLAY" starting the player in the start folder the same way, through the
+// "&PLAY" reading the player's version resource, to tell mpv from MPlayer,
+// and starting the player in the start folder the same way, through the
 // shell where there is one. Like reelkick without a player, it starts
 // nothing when the start folder has no mplayer.exe. The About command opens
 // reelkick's About template with a text as long as reelkick's, so that the
@@ -14,6 +15,39 @@ namespace {
 
 char g_player[MAX_PATH];
 char g_command[2 * MAX_PATH];
+
+// Reads the player's product name as reelkick does at every PLAY: through
+// version.dll, loaded from the system folder when it is first needed.
+bool PlayerIsMpv() {
+    static HMODULE version = nullptr;
+    if (!version) {
+        char path[MAX_PATH];
+        ::GetSystemDirectoryA(path, MAX_PATH);
+        ::lstrcatA(path, "\\version.dll");
+        version = ::LoadLibraryA(path);
+    }
+    auto getSize = reinterpret_cast<DWORD(WINAPI*)(LPCWSTR, LPDWORD)>(
+        reinterpret_cast<void*>(::GetProcAddress(version, "GetFileVersionInfoSizeW")));
+    auto getInfo = reinterpret_cast<BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID)>(
+        reinterpret_cast<void*>(::GetProcAddress(version, "GetFileVersionInfoW")));
+    auto query = reinterpret_cast<BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT)>(
+        reinterpret_cast<void*>(::GetProcAddress(version, "VerQueryValueW")));
+    wchar_t player[MAX_PATH];
+    ::MultiByteToWideChar(CP_ACP, 0, g_player, -1, player, MAX_PATH);
+    DWORD ignored;
+    DWORD size = getSize(player, &ignored);
+    if (!size) return false;
+    void* data = ::HeapAlloc(::GetProcessHeap(), 0, size);
+    void *translation = nullptr, *text = nullptr;
+    UINT length = 0;
+    wchar_t key[64] = L"";
+    if (getInfo(player, 0, size, data) && query(data, L"\\VarFileInfo\\Translation", &translation, &length))
+        ::wsprintfW(key, L"\\StringFileInfo\\%04x%04x\\ProductName", static_cast<WORD*>(translation)[0],
+                    static_cast<WORD*>(translation)[1]);
+    bool mpv = *key && query(data, key, &text, &length) && ::lstrcmpW(static_cast<wchar_t*>(text), L"mpv") == 0;
+    ::HeapFree(::GetProcessHeap(), 0, data);
+    return mpv;
+}
 
 INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
@@ -42,8 +76,11 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutProc, 0);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_PLAY && ::GetFileAttributesA(g_player) != INVALID_FILE_ATTRIBUTES)
-            ::WinExec(g_command, SW_SHOW);
+        if (LOWORD(wParam) == IDC_PLAY) {
+            // Only the options would differ for mpv, and this program passes none.
+            PlayerIsMpv();
+            if (::GetFileAttributesA(g_player) != INVALID_FILE_ATTRIBUTES) ::WinExec(g_command, SW_SHOW);
+        }
         if (LOWORD(wParam) == IDCANCEL) ::EndDialog(dialog, IDCANCEL);
         return TRUE;
     }

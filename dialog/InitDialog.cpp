@@ -37,7 +37,9 @@ BOOL CReelkickDlg::OnInitDialog() {
 
     // On systems with cmd.exe this flashes a console window; the initial info
     // text tells the user why.
-    m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C"));
+    HANDLE probe = nullptr;
+    m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C", &probe));
+    if (probe) PostWhenEnded(probe, m_hWnd, WM_PROBE_ENDED);
 
     // Files named on the command line are taken as dropped ones. Opened with
     // a movie, the window is ready to play it: Enter presses "&PLAY", and
@@ -46,4 +48,13 @@ BOOL CReelkickDlg::OnInitDialog() {
     if (m_strMovieArg.IsEmpty()) return TRUE;
     GotoDlgCtrl(GetDlgItem(IDC_PLAY));
     return FALSE;
+}
+
+// Called once the start-up shell probe and its console have ended. The
+// console window took the activation from the window that the user has just
+// started, and once it was gone Wine gave it to nobody; the dialog manager
+// puts the focus back where it was, on the first control or on "&PLAY".
+LRESULT CReelkickDlg::OnProbeEnded(WPARAM, LPARAM) {
+    SetForegroundWindow();
+    return 0;
 }

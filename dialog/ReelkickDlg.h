@@ -33,10 +33,14 @@ protected:
     void OnPaint();
     HICON OnQueryDragIcon();
     int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    LRESULT OnProbeEnded(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Posted once the start-up shell probe has ended.
+    static const UINT WM_PROBE_ENDED = WM_APP;
+
     // A movie or subtitle, chosen, dropped or named on the command line:
     // stored, and judged in the info text.
     void TakeMovie(const ChosenFile& movie);

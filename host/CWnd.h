@@ -20,6 +20,8 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     bool IsIconic() const { return ::IsIconic(m_hWnd) != FALSE; }
+    // Activates the window and brings its program to the front.
+    bool SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd) != FALSE; }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     // Lets files be dropped onto the window (WM_DROPFILES). The shell's own
     // DragAcceptFiles does just this, and would load the shell at start-up.

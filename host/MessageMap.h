@@ -85,6 +85,11 @@ protected:                                             \
     { WM_DROPFILES, 0, 0, [](CWnd& wnd, WPARAM wParam, LPARAM) -> LRESULT {         \
           static_cast<ThisClass&>(wnd).OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0; } },
 
+// LRESULT fn(WPARAM wParam, LPARAM lParam): a message of the program's own.
+#define ON_MESSAGE(message, fn)                                                     \
+    { message, 0, 0, [](CWnd& wnd, WPARAM wParam, LPARAM lParam) -> LRESULT {      \
+          return static_cast<ThisClass&>(wnd).fn(wParam, lParam); } },
+
 // int OnCreate(LPCREATESTRUCTA lpCreateStruct): 0 goes on, -1 aborts creation.
 #define ON_WM_CREATE()                                                              \
     { WM_CREATE, 0, 0, [](CWnd& wnd, WPARAM, LPARAM lParam) -> LRESULT {            \

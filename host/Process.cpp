@@ -1,5 +1,7 @@
 #include "Process.h"
 
+#include <tlhelp32.h>
+
 #include "CWideString.h"
 
 CString GetWorkingFolder() {
@@ -20,19 +22,70 @@ CString GetSystemFolder() {
     return folder;
 }
 
-DWORD StartProgram(const char* application, const CString& commandLine) {
+DWORD StartProgram(const char* application, const CString& commandLine, HANDLE* process) {
     // CreateProcess may write into the command line it is given.
     CString writable = commandLine;
     STARTUPINFOA startup = { sizeof startup };
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOW;
-    PROCESS_INFORMATION process;
+    PROCESS_INFORMATION started;
     if (!::CreateProcessA(application, writable.GetBuffer(writable.GetLength()), nullptr, nullptr, FALSE, 0,
-                          nullptr, nullptr, &startup, &process))
+                          nullptr, nullptr, &startup, &started))
         return ::GetLastError();
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    ::CloseHandle(started.hThread);
+    if (process)
+        *process = started.hProcess;
+    else
+        ::CloseHandle(started.hProcess);
     return 0;
+}
+
+namespace {
+
+struct EndWatch {
+    HANDLE process;
+    HWND wnd;
+    UINT message;
+};
+
+// Waits for every process that `parent` started and that still runs.
+void WaitForChildren(DWORD parent) {
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32 entry = { sizeof entry };
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != parent) continue;
+        if (HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            ::WaitForSingleObject(child, INFINITE);
+            ::CloseHandle(child);
+        }
+    }
+    ::CloseHandle(snapshot);
+}
+
+DWORD WINAPI WatchEnd(void* param) {
+    EndWatch watch = *static_cast<EndWatch*>(param);
+    ::HeapFree(::GetProcessHeap(), 0, param);
+    ::WaitForSingleObject(watch.process, INFINITE);
+    WaitForChildren(::GetProcessId(watch.process));
+    ::CloseHandle(watch.process);
+    ::PostMessageA(watch.wnd, watch.message, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+void PostWhenEnded(HANDLE process, HWND wnd, UINT message) {
+    auto* watch = static_cast<EndWatch*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(EndWatch)));
+    if (watch) {
+        *watch = EndWatch{ process, wnd, message };
+        if (HANDLE thread = ::CreateThread(nullptr, 0, WatchEnd, watch, 0, nullptr)) {
+            ::CloseHandle(thread);
+            return;
+        }
+        ::HeapFree(::GetProcessHeap(), 0, watch);
+    }
+    ::CloseHandle(process);
 }
 
 CString GetErrorText(DWORD error) {

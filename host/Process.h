@@ -15,8 +15,15 @@ CString GetSystemFolder();
 // Starts a program shown normally and does not wait for it, as WinExec
 // does. With an `application`, exactly that file runs and the command line
 // is only handed to it; without one, the command line's first item names
-// the program. Returns 0 once it runs, or the system's error code.
-DWORD StartProgram(const char* application, const CString& commandLine);
+// the program. Returns 0 once it runs, or the system's error code. With
+// `process`, the running program's handle is handed out, for the caller to
+// close.
+DWORD StartProgram(const char* application, const CString& commandLine, HANDLE* process = nullptr);
+
+// Posts `message` to `wnd` once `process` has ended, and with it the
+// programs it started, such as its console's host; watched from a thread of
+// its own, so that nobody waits. The handle is closed then.
+void PostWhenEnded(HANDLE process, HWND wnd, UINT message);
 
 // The system's message for an error code, on one line.
 CString GetErrorText(DWORD error);

@@ -15,6 +15,17 @@ namespace {
 
 char g_player[MAX_PATH];
 char g_command[2 * MAX_PATH];
+HWND g_dialog;
+const UINT WM_PROBE_ENDED = WM_APP;
+
+// Waits for the start-up probe, then asks the dialog to take back the
+// activation that the probe's console took.
+DWORD WINAPI WatchProbe(void* probe) {
+    ::WaitForSingleObject(probe, INFINITE);
+    ::CloseHandle(probe);
+    ::PostMessageA(g_dialog, WM_PROBE_ENDED, 0, 0);
+    return 0;
+}
 
 // Reads the player's product name as reelkick does at every PLAY: through
 // version.dll, loaded from the system folder when it is first needed.
@@ -64,13 +75,29 @@ INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
+        g_dialog = dialog;
         char folder[MAX_PATH] = "";
         ::GetCurrentDirectoryA(MAX_PATH, folder);
         ::wsprintfA(g_player, "%s\\mplayer.exe", folder);
-        const bool shell = ::WinExec("cmd.exe /C", SW_SHOW) != ERROR_FILE_NOT_FOUND;
+        char probe[] = "cmd.exe /C", shellPath[MAX_PATH];
+        ::GetSystemDirectoryA(shellPath, MAX_PATH);
+        ::lstrcatA(shellPath, "\\cmd.exe");
+        STARTUPINFOA startup = { sizeof startup };
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOW;
+        PROCESS_INFORMATION process = {};
+        const bool shell = ::CreateProcessA(shellPath, probe, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                            &process) || ::GetLastError() != ERROR_FILE_NOT_FOUND;
+        if (process.hProcess) {
+            ::CloseHandle(process.hThread);
+            ::CloseHandle(::CreateThread(nullptr, 0, WatchProbe, process.hProcess, 0, nullptr));
+        }
         ::wsprintfA(g_command, shell ? "cmd /C \"\"%s\" \"" : "\"%s\" ", g_player);
         return TRUE;
     }
+    case WM_PROBE_ENDED:
+        ::SetForegroundWindow(dialog);
+        return TRUE;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != IDM_ABOUT) return FALSE;
         ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutProc, 0);

@@ -19,6 +19,18 @@ namespace {
 const auto kPatience = std::chrono::seconds(20);
 const UINT kAnswerMs = 20000;
 
+// Reelkick starts its programs from a window, without a console, so the
+// console program it starts (the shell, or the player itself) gets a console
+// of its own, which the player that the shell starts shares. Its host,
+// conhost.exe, runs in the job too, on Windows from 8 on and on Wine alike:
+// one process of each press that is no program of reelkick's.
+const DWORD kConsoleHostsPerPress = 1;
+
+// The programs among `processes` that one press started.
+size_t ProgramsAmong(DWORD processes) {
+    return processes > kConsoleHostsPerPress ? processes - kConsoleHostsPerPress : 0;
+}
+
 // Polls `done` until it holds or patience runs out.
 template <typename Condition>
 bool WaitFor(Condition done, std::chrono::milliseconds patience = kPatience) {
@@ -176,8 +188,11 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::v
     std::wstring commandLine = L"\"" + exe + L"\"";
     for (const std::string& arg : args) commandLine += L" " + Quoted(Wide(arg));
     STARTUPINFOW startup = { sizeof startup };
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                          Wide(folder).c_str(), &startup, &m_process)) {
+    // Without this program's console, as Explorer starts it: a console
+    // passed down would spare each start a console of its own, and spare
+    // reelkick's window the console windows that users see.
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_SUSPENDED | DETACHED_PROCESS, nullptr, Wide(folder).c_str(), &startup, &m_process)) {
         const DWORD error = ::GetLastError();
         throw std::runtime_error(Utf8(exe) + " did not start in " + folder + " (error " + std::to_string(error) + ")");
     }
@@ -209,6 +224,11 @@ void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock
     // The shell probe ran before the window was shown.
     WaitUntilChildrenEnded();
     m_baseline = TotalProcesses();
+    // The window the user has just started is the one the keyboard goes to,
+    // also after the probe's console window has come and gone.
+    Require(WaitFor([&] { return ::GetForegroundWindow() == m_main; }),
+            "the main window was not active within 20 s of start-up");
+    Sync();
 }
 
 Reelkick::~Reelkick() {
@@ -239,7 +259,7 @@ size_t Reelkick::RunningChildren() const {
     return running > self ? running - self : 0;
 }
 
-size_t Reelkick::Started() const { return TotalProcesses() - m_baseline; }
+size_t Reelkick::Started() const { return ProgramsAmong(TotalProcesses() - m_baseline); }
 
 void Reelkick::WaitForStarted(size_t count) const {
     Require(WaitFor([&] { return Started() >= count; }),
@@ -293,12 +313,12 @@ std::vector<std::string> Reelkick::ComboItems(int id) const {
 
 size_t Reelkick::Click(int id) {
     WaitUntilChildrenEnded();
-    const size_t before = Started();
+    const DWORD before = TotalProcesses();
     Send(Item(id), BM_CLICK);
     Sync();
     // A shell may start the player after the handler has returned.
     WaitUntilChildrenEnded();
-    return Started() - before;
+    return ProgramsAmong(TotalProcesses() - before);
 }
 
 HWND Reelkick::TypeIntoFileDialog(int id, const std::string& path) {

@@ -75,8 +75,9 @@ public:
     std::vector<std::string> ComboItems(int id) const;
 
     // Clicks a button or check box and returns when its handler is done and
-    // every process it started has ended, with the number of those: for
-    // "&PLAY", the shell and the player (2), the player alone (1) or none.
+    // every process it started has ended, with the number of programs among
+    // them: for "&PLAY", the shell and the player (2), the player alone (1)
+    // or none.
     size_t Click(int id);
     // Clicks `id`, types `path` into the open-file dialog that it opens and
     // presses Open; returns when the handler is done.
@@ -90,8 +91,9 @@ public:
     // refuse it with a message box; closes both and returns the box's text.
     std::string RefusedFile(int id, const std::string& path);
 
-    // Processes started since start-up, the shell probe not counted: each
-    // shell, and each player, whether the shell or reelkick started it.
+    // Programs started since start-up by the one press so far, the shell
+    // probe not counted: the shell, and the player, whether the shell or
+    // reelkick started it. The consoles' hosts are not reelkick's programs.
     size_t Started() const;
     // Waits until `count` processes have been started (for presses that are
     // posted, such as keys).

@@ -48,17 +48,27 @@ struct EndWatch {
     UINT message;
 };
 
-// Waits for every process that `parent` started and that still runs.
-void WaitForChildren(DWORD parent) {
+ULONGLONG StartTime(HANDLE process) {
+    FILETIME start = {}, end, kernel, user;
+    ::GetProcessTimes(process, &start, &end, &kernel, &user);
+    return (static_cast<ULONGLONG>(start.dwHighDateTime) << 32) | start.dwLowDateTime;
+}
+
+// Waits for every process that `parent` started and that still runs. A
+// process id is used again once its process has ended, so a process that
+// names the parent's id but started before it had another parent.
+void WaitForChildren(HANDLE parent) {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return;
+    const DWORD parentId = ::GetProcessId(parent);
+    const ULONGLONG parentStart = StartTime(parent);
     PROCESSENTRY32 entry = { sizeof entry };
     for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parent) continue;
-        if (HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            ::WaitForSingleObject(child, INFINITE);
-            ::CloseHandle(child);
-        }
+        if (entry.th32ParentProcessID != parentId) continue;
+        HANDLE child = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!child) continue;
+        if (StartTime(child) >= parentStart) ::WaitForSingleObject(child, INFINITE);
+        ::CloseHandle(child);
     }
     ::CloseHandle(snapshot);
 }
@@ -67,7 +77,7 @@ DWORD WINAPI WatchEnd(void* param) {
     EndWatch watch = *static_cast<EndWatch*>(param);
     ::HeapFree(::GetProcessHeap(), 0, param);
     ::WaitForSingleObject(watch.process, INFINITE);
-    WaitForChildren(::GetProcessId(watch.process));
+    WaitForChildren(watch.process);
     ::CloseHandle(watch.process);
     ::PostMessageA(watch.wnd, watch.message, 0, 0);
     return 0;

@@ -19,3 +19,17 @@ extern "C" int _matherr(struct _exception*) { return 0; }
 // The program is linked with --disable-auto-import, so the linker refuses
 // such a reference and there are none to apply.
 extern "C" void _pei386_runtime_relocator() {}
+
+// The C runtime's start-up would install mingw's handler that turns
+// exceptions into C signals, which reelkick never catches; without one the
+// system's default applies, as it would to a signal nobody handles.
+extern "C" {
+LONG WINAPI _gnu_exception_handler(EXCEPTION_POINTERS*) { return EXCEPTION_CONTINUE_SEARCH; }
+LPTOP_LEVEL_EXCEPTION_FILTER __mingw_oldexcpt_handler = nullptr;
+
+// Nor does reelkick keep anything per thread, so it needs no thread-local
+// storage and none of the runtime's support for it: the start-up finds no
+// callback to run, and the exe carries no TLS directory.
+extern const PIMAGE_TLS_CALLBACK __dyn_tls_init_callback = nullptr;
+int __mingw_initltsdrot_force = 0, __mingw_initltsdyn_force = 0, __mingw_initltssuo_force = 0;
+}

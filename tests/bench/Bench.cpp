@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -95,8 +96,19 @@ void Row(const char* figure, double ours, double reference, const char* unit, co
 
 }  // namespace
 
+int Measure();
+
 int main() {
     if (!InTestPrefix()) return 2;
+    try {
+        return Measure();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "The benchmark stopped: %s\n", error.what());
+        return 1;
+    }
+}
+
+int Measure() {
     ShellMissing::PutBackLeftovers();  // the bench measures starts through the shell
     ScratchFolder mp(Scratch("bench"));
     PlacedFile player(mp.Path() + "\\mplayer.exe", PlacedFile::Player);

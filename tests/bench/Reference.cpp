@@ -9,6 +9,8 @@
 // memory figures of the two compare like with like.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include "resource.h"
 
 namespace {
@@ -18,10 +20,26 @@ char g_command[2 * MAX_PATH];
 HWND g_dialog;
 const UINT WM_PROBE_ENDED = WM_APP;
 
-// Waits for the start-up probe, then asks the dialog to take back the
-// activation that the probe's console took.
+ULONGLONG StartTime(HANDLE process) {
+    FILETIME times[4] = {};
+    ::GetProcessTimes(process, &times[0], &times[1], &times[2], &times[3]);
+    return (static_cast<ULONGLONG>(times[0].dwHighDateTime) << 32) | times[0].dwLowDateTime;
+}
+
+// Waits for the start-up probe and its console's host, then asks the dialog
+// to take back the activation that the probe's console took.
 DWORD WINAPI WatchProbe(void* probe) {
     ::WaitForSingleObject(probe, INFINITE);
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = { sizeof entry };
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+        HANDLE child = entry.th32ParentProcessID == ::GetProcessId(probe)
+                           ? ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID)
+                           : nullptr;
+        if (child && StartTime(child) >= StartTime(probe)) ::WaitForSingleObject(child, INFINITE);
+        if (child) ::CloseHandle(child);
+    }
+    ::CloseHandle(snapshot);
     ::CloseHandle(probe);
     ::PostMessageA(g_dialog, WM_PROBE_ENDED, 0, 0);
     return 0;

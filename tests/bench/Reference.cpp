@@ -4,13 +4,17 @@
 // "&PLAY" reading the player's version resource, to tell mpv from MPlayer,
 // and starting the player in the start folder the same way, through the
 // shell where there is one. Like reelkick without a player, it starts
-// nothing when the start folder has no mplayer.exe. The About command opens
-// reelkick's About template with a text as long as reelkick's, so that the
-// memory figures of the two compare like with like.
+// nothing when the start folder has no mplayer.exe. It shows what it did in
+// the info and command-line boxes with reelkick's own words, as on "Delete
+// cmd" and the framerate box's focus, and the About command opens reelkick's
+// About template with reelkick's text: Wine 10's edit control keeps some
+// memory for every text it is given, more or less by the text, so the memory
+// figures of the two compare like with like only with the same texts.
 #include <windows.h>
 
 #include <tlhelp32.h>
 
+#include "PlayerDownloads.h"
 #include "resource.h"
 
 namespace {
@@ -80,9 +84,9 @@ bool PlayerIsMpv() {
 
 INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-        char text[400];
-        for (int i = 0; i < 399; ++i) text[i] = i % 8 ? 'x' : ' ';
-        text[399] = '\0';
+        char text[512];
+        ::lstrcpyA(text, "reelkick@example.org  or https://reelkick.example.org/   |||    checkout mplayer win32 download: ");
+        ::lstrcatA(text, kPlayerDownloadAddresses);
         ::SetDlgItemTextA(box, IDC_CONTACT, text);
         return TRUE;
     }
@@ -124,8 +128,27 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         if (LOWORD(wParam) == IDC_PLAY) {
             // Only the options would differ for mpv, and this program passes none.
             PlayerIsMpv();
-            if (::GetFileAttributesA(g_player) != INVALID_FILE_ATTRIBUTES) ::WinExec(g_command, SW_SHOW);
+            const bool player = ::GetFileAttributesA(g_player) != INVALID_FILE_ATTRIBUTES;
+            if (player) ::WinExec(g_command, SW_SHOW);
+            ::SetDlgItemTextA(dialog, IDC_CMDLINE, player ? g_command : "cmd /C \"\"");
+            char info[400] = "You didn't choose the right mplayer.exe. Try copying reelkick.exe to mplayer directory. "
+                             "Don't you have it? Check out ";
+            ::lstrcatA(info, kPlayerDownloadAddresses);
+            ::SetDlgItemTextA(dialog, IDC_INFO,
+                              player ? "If the movie doesn't play, maybe you have chosen a wrong mplayer.exe, a wrong "
+                                       "movie or subtitle. Or maybe you just have bad luck..."
+                                     : info);
         }
+        if (LOWORD(wParam) == IDC_DELETE_CMD) {
+            ::SetDlgItemTextA(dialog, IDC_CMDLINE, "");
+            ::SetDlgItemTextA(dialog, IDC_INFO, "Movie and subtitle fields are cleared.");
+        }
+        if (LOWORD(wParam) == IDC_FRAMERATE && HIWORD(wParam) == CBN_SETFOCUS)
+            ::SetDlgItemTextA(dialog, IDC_INFO,
+                              "Usually you don't need to change the framerate, but if you have a subtitle with a "
+                              "different speed, try choosing a certain value for framerate. You don't need to choose "
+                              "other values because these are standard (23.976,24,25,29.976,30). You can change the "
+                              "subtitle display moment if you press z or x while playing.");
         if (LOWORD(wParam) == IDCANCEL) ::EndDialog(dialog, IDCANCEL);
         return TRUE;
     }

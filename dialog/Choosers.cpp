@@ -12,6 +12,7 @@ namespace {
 const char kPlayerExtensions[][4] = { "EXE" };
 const char kMovieExtensions[][5] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV" };
 const char kSubtitleExtensions[][4] = { "SUB", "SRT", "TXT" };
+const char kOtherSubtitleExtensions[][5] = { "ASS", "SSA", "VTT", "SMI", "SAMI" };
 
 // Runs the open-file dialog, which takes only a file that exists; false
 // when the user did not confirm one.
@@ -25,6 +26,10 @@ bool ChooseFile(CString& path) {
 }  // namespace
 
 bool IsSubtitle(const ChosenFile& file) { return IsOneOf(file.upperExt, kSubtitleExtensions); }
+
+bool IsGivenSubtitle(const ChosenFile& file) {
+    return IsSubtitle(file) || IsOneOf(file.upperExt, kOtherSubtitleExtensions);
+}
 
 // Called when "MPlayer" is clicked. Only an EXE file becomes the player.
 void CReelkickDlg::OnChoosePlayer() {
@@ -59,9 +64,12 @@ void CReelkickDlg::OnChooseSubtitle() {
     UpdateData(FALSE);
 }
 
-// Stores the movie whatever its extension, and judges it.
+// Stores the movie whatever its extension, in place of every movie before,
+// and judges it.
 void CReelkickDlg::TakeMovie(const ChosenFile& movie) {
     m_strMovieArg = MovieArg(movie.path);
+    m_arrMovies.RemoveAll();
+    m_arrMovieSubtitles.RemoveAll();
     if (IsOneOf(movie.upperExt, kMovieExtensions))
         m_strInfo = " You have chosen the movie " + movie.path;
     else
@@ -69,8 +77,8 @@ void CReelkickDlg::TakeMovie(const ChosenFile& movie) {
 }
 
 // Stores the subtitle whatever its extension, and judges it.
-void CReelkickDlg::TakeSubtitle(const ChosenFile& subtitle) {
-    m_strSubtitlePath = subtitle.path;
+void CReelkickDlg::TakeSubtitle(const ChosenFile& subtitle, int episode) {
+    (episode < 0 ? m_strSubtitlePath : m_arrMovieSubtitles.ElementAt(episode)) = subtitle.path;
     if (IsSubtitle(subtitle))
         m_strInfo = "You have chosen the subtitle " + subtitle.name;
     else

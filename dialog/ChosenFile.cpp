@@ -2,6 +2,8 @@
 
 #include <mbstring.h>
 
+#include "CWideString.h"
+
 namespace {
 
 // The part after the last `separator`, or the whole text when there is none.
@@ -20,3 +22,5 @@ ChosenFile::ChosenFile(const CString& fullPath) : path(fullPath) {
     upperExt = ext;
     upperExt.MakeUpper();
 }
+
+DWORD AttributesOf(const CString& path) { return ::GetFileAttributesW(CWideString(path).GetBuffer()); }

@@ -3,6 +3,8 @@
 // choosers judge it by.
 #pragma once
 
+#include <windows.h>
+
 #include "CString.h"
 
 struct ChosenFile {
@@ -16,3 +18,10 @@ struct ChosenFile {
 
 // True when the subtitle chooser accepts the file's extension.
 bool IsSubtitle(const ChosenFile& file);
+// True when a file dropped or named on the command line is taken as a
+// subtitle: the chooser's extensions, and today's formats besides.
+bool IsGivenSubtitle(const ChosenFile& file);
+
+// The attributes of the file or folder at `path`; INVALID_FILE_ATTRIBUTES
+// when there is none.
+DWORD AttributesOf(const CString& path);

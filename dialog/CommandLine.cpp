@@ -42,6 +42,12 @@ CString SubtitleArg(const CString& path, Spelling spelling) {
     return arg;
 }
 
+CString EpisodeArg(const CString& movie, const CString& subtitle, Spelling spelling) {
+    const CString episode = MovieArg(movie) + SubtitleArg(subtitle, spelling);
+    if (spelling == Spelling::MPlayer || subtitle.IsEmpty()) return episode;
+    return " --{" + episode + "--} ";
+}
+
 const char* FullscreenOption(Spelling spelling) { return OptionsOf(spelling).fullscreen; }
 
 CString FramerateOption(const CString& framerate, Spelling spelling) {
@@ -61,6 +67,12 @@ CString ForShell(const CString& pieces) {
     CString safe = pieces;
     safe.Replace("%", "%%cd:~,%");
     return safe;
+}
+
+int CommandLimit(const CString& shellPrefix) { return shellPrefix.IsEmpty() ? 32766 : 8191; }
+
+int CommandLength(const CString& command) {
+    return ::MultiByteToWideChar(CP_ACP, 0, command.GetString(), command.GetLength(), nullptr, 0);
 }
 
 DWORD StartCommand(const CString& shellPrefix, const CString& commandLine) {

@@ -30,6 +30,12 @@ Spelling SpellingOf(const CString& playerArg);
 // -sub as a list split at commas, and takes out a backslash just before one.
 // mpv: ` --sub-file="<path>" `, which takes one file as it is. "" for no path.
 CString SubtitleArg(const CString& path, Spelling spelling);
+// One of several movies that play one after another, with a subtitle of
+// its own ("" for none). MPlayer takes an option after a file for that file
+// alone: ` "<movie>"  -sub "<subtitle>" `. mpv takes an option outside a
+// group for every file, so it gets a group: ` --{ "<movie>"  --sub-file="<subtitle>" --} `,
+// and without a subtitle only ` "<movie>" `.
+CString EpisodeArg(const CString& movie, const CString& subtitle, Spelling spelling);
 // ` -fs `; mpv: ` --fs `.
 const char* FullscreenOption(Spelling spelling);
 // For one of the standard framerates, exactly as listed: ` -fps <rate>`;
@@ -48,6 +54,11 @@ CString ShellPrefixFor(DWORD probeError);
 // %NAME% even between quotes, so each % becomes %%cd:~,% (a lone % and an
 // empty slice of a variable that always exists), which cmd leaves as %.
 CString ForShell(const CString& pieces);
+// The most characters that a command may have: 8191 for cmd.exe when the
+// prefix is not empty, else 32766, as CreateProcess takes 32767 with the NUL.
+int CommandLimit(const CString& shellPrefix);
+// How many characters the system counts in `command` (UTF-16 units).
+int CommandLength(const CString& command);
 // Starts the command: through the shell when the prefix is not empty, else
 // the player itself. Returns 0 once it runs, or the system's error code.
 DWORD StartCommand(const CString& shellPrefix, const CString& commandLine);

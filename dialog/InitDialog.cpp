@@ -9,6 +9,15 @@
 #include "ReelkickDlg.h"
 #include "resource.h"
 
+namespace {
+
+bool HasPlayer(const CString& folder) {
+    const DWORD attributes = AttributesOf(folder + "\\mplayer.exe");
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
 // Called once the window and its controls exist, before it is first shown.
 // Returns TRUE to let the dialog manager put the focus on the first control,
 // or FALSE once it is on "&PLAY".
@@ -32,7 +41,13 @@ BOOL CReelkickDlg::OnInitDialog() {
     // Set here rather than in the template, which stays as it always was.
     DragAcceptFiles();
 
+    // Explorer's "Open with" and a drop onto the icon may start reelkick in
+    // the movie's folder; with no player there, the one beside reelkick
+    // itself is the start-folder player, for "current mplayer" too.
+    CFileList given;
     m_szStartDir = GetWorkingFolder();
+    if (given.GetCount() > 0 && !HasPlayer(m_szStartDir) && HasPlayer(GetProgramFolder()))
+        m_szStartDir = GetProgramFolder();
     m_strPlayerArg = StartFolderPlayerArg(m_szStartDir);
 
     // On systems with cmd.exe this flashes a console window; the initial info
@@ -44,8 +59,8 @@ BOOL CReelkickDlg::OnInitDialog() {
     // Files named on the command line are taken as dropped ones. Opened with
     // a movie, the window is ready to play it: Enter presses "&PLAY", and
     // full screen or a framerate can still be chosen first.
-    TakeFiles(CFileList());
-    if (m_strMovieArg.IsEmpty()) return TRUE;
+    TakeFiles(given);
+    if (m_strMovieArg.IsEmpty() && m_arrMovies.GetSize() == 0) return TRUE;
     GotoDlgCtrl(GetDlgItem(IDC_PLAY));
     return FALSE;
 }

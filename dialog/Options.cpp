@@ -49,6 +49,8 @@ void CReelkickDlg::OnDeleteCmd() {
     m_bFullscreen = 0;
     m_strFramerate = "";
     m_strMovieArg = "";
+    m_arrMovies.RemoveAll();
+    m_arrMovieSubtitles.RemoveAll();
     m_strSubtitlePath = "";
     m_strInfo = "Movie and subtitle fields are cleared.";
     UpdateData(FALSE);

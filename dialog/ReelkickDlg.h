@@ -7,6 +7,7 @@
 
 #include "CDialog.h"
 #include "CString.h"
+#include "CStringArray.h"
 #include "ChosenFile.h"
 #include "DataExchange.h"
 
@@ -42,13 +43,22 @@ private:
     static const UINT WM_PROBE_ENDED = WM_APP;
 
     // A movie or subtitle, chosen, dropped or named on the command line:
-    // stored, and judged in the info text.
+    // stored, and judged in the info text. A subtitle goes with every movie,
+    // or with one of several that play one after another (`episode`).
     void TakeMovie(const ChosenFile& movie);
-    void TakeSubtitle(const ChosenFile& subtitle);
+    void TakeSubtitle(const ChosenFile& subtitle, int episode = -1);
     // Files handed over from outside, dropped or named on the command line.
     void TakeFiles(const CFileList& files);
+    // Two or more movies handed over at once, with their subtitles: `given`
+    // holds the list's files and the names in it that are not there.
+    void TakeSeason(const CStringArray& given);
+    // Which of the several movies a subtitle belongs to, by the movie's name
+    // that its own begins with, the longest one winning; -1 for none.
+    int EpisodeOf(const ChosenFile& subtitle) const;
 
-    CString m_szStartDir;       // the working folder at start-up, whatever its length
+    // The folder whose mplayer.exe is the start-folder player: the working
+    // folder at start-up, whatever its length (see OnInitDialog).
+    CString m_szStartDir;
     CString m_strCmdLine;       // command-line box
     CString m_strCmdBuild;      // the command OnPlay is assembling
     CString m_strFramerate;     // framerate box
@@ -59,7 +69,11 @@ private:
     // The subtitle; "&PLAY" makes it a fragment in the spelling of the player
     // in use then.
     CString m_strSubtitlePath;
-    CString m_strMovieArg;      // movie fragment
+    CString m_strMovieArg;      // movie fragment; "" while several movies are kept
+    // Several movies that play one after another, in order, and the subtitle
+    // of each one's own ("" for none); both empty unless there are two or more.
+    CStringArray m_arrMovies;
+    CStringArray m_arrMovieSubtitles;
     CString m_strPlayerArg;     // player fragment in use; "" means no player
     CString m_strOtherPlayerArg;  // the player last chosen with the "MPlayer" button
     CString m_strShellPrefix;   // "cmd /C \"" where there is a shell, else ""

@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include <cstring>
+
 #include "CWideString.h"
 
 CString GetWorkingFolder() {
@@ -12,6 +14,15 @@ CString GetWorkingFolder() {
     CWideString folder(units);
     DWORD length = ::GetCurrentDirectoryW(units, folder.GetBuffer());
     return length && length < units ? CString(folder.GetBuffer(), static_cast<int>(length)) : CString();
+}
+
+CString GetProgramFolder() {
+    CString folder;
+    char* path = folder.GetBuffer(32767);
+    ::GetModuleFileNameA(nullptr, path, 32768);
+    if (char* name = std::strrchr(path, '\\')) *name = '\0';
+    folder.ReleaseBuffer();
+    return folder;
 }
 
 CString GetSystemFolder() {

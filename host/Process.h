@@ -11,6 +11,8 @@
 CString GetWorkingFolder();
 // The system folder, where the system's own programs such as cmd.exe lie.
 CString GetSystemFolder();
+// The folder that holds the program's own exe.
+CString GetProgramFolder();
 
 // Starts a program shown normally and does not wait for it, as WinExec
 // does. With an `application`, exactly that file runs and the command line

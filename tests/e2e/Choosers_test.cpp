@@ -8,7 +8,7 @@ namespace {
 struct Judgement {
     const char* name;
     bool accepted;
-    bool subtitleWhenDropped = false;  // a drop takes it by its extension, as a subtitle
+    bool subtitleWhenDropped = false;  // a drop takes it by its extension, as a subtitle (.ssa too)
 };
 
 // The chosen files lie in a folder whose name has a blank and a dot. Each
@@ -49,7 +49,7 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
         { "film.mpg", true },   { "film.mpeg", true },  { "film.divx", true }, { "film.mpa", true },
         { "film.mpe", true },   { "film.wmv", true },   { "film.part1.avi", true },
         { "film.mpeg4", false }, { "film.mp", false },  { "film.mp4", false }, { "film.mkv", false },
-        { "film", false },      { "film.avi.txt", false, true }, { "film.exe", false }, { "talk.ssa", false },
+        { "film", false },      { "film.avi.txt", false, true }, { "film.exe", false }, { "talk.ssa", false, true },
     };
     Reelkick& app = Start();
     std::vector<std::string> sent;
@@ -75,15 +75,15 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
 
 TEST_F(Choosers, SubtitleIsJudgedByItsExtensionAndStoredAnyway) {
     const Judgement cases[] = {
-        { "talk.sub", true }, { "talk.SRT", true }, { "talk.Txt", true },
-        { "talk.ssa", false }, { "talk", false },   { "talk.srt.bak", false },
+        { "talk.sub", true, true }, { "talk.SRT", true, true }, { "talk.Txt", true, true },
+        { "talk.ssa", false, true }, { "talk", false },   { "talk.srt.bak", false },
     };
     Reelkick& app = Start();
     std::vector<std::string> sent;
     for (const Judgement& c : cases) {
         Place(c.name);
         for (bool dropped : { false, true }) {
-            if (dropped && !c.accepted) continue;  // dropped, it would be taken as the movie
+            if (dropped && !c.subtitleWhenDropped) continue;  // dropped, it would be taken as the movie
             SCOPED_TRACE(std::string(c.name) + (dropped ? ", dropped" : ", chosen"));
             Take(IDC_SUBTITLE, In(c.name), dropped);
             EXPECT_EQ(c.accepted ? std::string("You have chosen the subtitle ") + c.name
@@ -216,14 +216,28 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
     const std::string movie = In("film.avi"), subtitle = In("talk.srt"), longMovie = deep.Path() + "\\film.avi";
     const std::string longOdd = deep.Path() + "\\a %windir% b.avi", odd = In("Сказка 100% (a), b; c & d");
     const std::string missing = In("gone.avi");
+    // Episodes whose names hold a %, a comma and Cyrillic letters, with a
+    // subtitle each, one in today's ASS format, and one that fits neither.
+    const std::string ep = In("Сказка 100%, (a) "), lost = In("Другое.srt");
     PlacedFile placed[] = { { movie }, { subtitle }, { longMovie }, { longOdd }, { odd + ".avi" }, { odd + ".srt" },
-                            { "C:\\MP\\-x.avi" } };
+                            { "C:\\MP\\-x.avi" }, { In("film.mkv") }, { In("film.ass") }, { ep + "1.avi" },
+                            { ep + "2.avi" }, { ep + "1 ru.srt" }, { ep + "2.ass" }, { lost } };
+    // So many episodes that the command outgrows what cmd.exe takes.
+    std::vector<std::string> many;
+    std::string tooLong = "cmd /C \"\"C:\\MP\\mplayer.exe\" ";
+    for (int i = 10; i < 50; ++i) {
+        many.push_back(In(std::string(200, 'e') + std::to_string(i) + ".avi"));
+        Place(many.back().substr(In("").size()));
+        tooLong += " \"" + many.back() + "\" ";
+    }
+    tooLong += "\"";
     struct Case {
         std::vector<std::string> given;
         std::string info;
         std::vector<std::string> argv;
         bool named = false;  // on the command line; else dropped
         int focus = IDC_PLAY;
+        std::string refused;  // what PLAY says when it starts nothing
     };
     const Case cases[] = {
         { { movie, subtitle }, "You have chosen the subtitle talk.srt", { movie, "-sub", subtitle } },
@@ -238,6 +252,32 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         { { movie, films.Path() }, " You have chosen the movie " + movie, { movie }, true },
         { { longOdd }, " You have chosen the movie " + longOdd, { longOdd }, true },
         { { subtitle }, "You have chosen the subtitle talk.srt", { "-sub", subtitle }, true, IDC_MOVIE },
+        { { In("film.mkv"), In("film.ass") },
+          "Are you sure that film.ass is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
+          { In("film.mkv"), "-sub", In("film.ass") }, true },
+        { { ep + "2.ass", lost, ep + "1.avi", missing, ep + "2.avi", ep + "1 ru.srt" },
+          "You have chosen 2 movies to play one after another, from Сказка 100%, (a) 1.avi to Сказка 100%, (a) "
+          "2.avi.\r\nI can't tell which movie Другое.srt belongs to, so it won't be used.\r\nI can't find " + missing +
+              ", so it won't be used.",
+          { ep + "1.avi", "-sub", In("Сказка 100%\\, (a) 1 ru.srt"), ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") },
+          true },
+        { many, "You have chosen 40 movies to play one after another, from " + many.front().substr(In("").size()) +
+                    " to " + many.back().substr(In("").size()) + ".",
+          {}, true, IDC_PLAY,
+          "The command is " + std::to_string(tooLong.size()) + " characters long, but cmd.exe takes at most 8191. "
+          "Choose fewer movies." },
+        // Dropped onto a window that keeps talk.srt for every movie: a
+        // season, then a subtitle of one episode, one of none, which goes
+        // with every movie, and a single movie, which replaces them all.
+        { { ep + "1.avi", ep + "2.avi" },
+          "You have chosen 2 movies to play one after another, from Сказка 100%, (a) 1.avi to Сказка 100%, (a) 2.avi.",
+          { "-sub", subtitle, ep + "1.avi", ep + "2.avi" } },
+        { { ep + "2.ass" }, "Are you sure that Сказка 100%, (a) 2.ass is a subtitle? Because it doesn't seem it has "
+                            "the .sub, .srt or .txt extension.",
+          { "-sub", subtitle, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") } },
+        { { lost }, "You have chosen the subtitle Другое.srt",
+          { "-sub", lost, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") } },
+        { { movie }, " You have chosen the movie " + movie, { movie, "-sub", lost } },
     };
     Reelkick& dropTarget = Start();
     for (const Case& c : cases) {
@@ -251,6 +291,12 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         EXPECT_EQ(c.info, app.Text(IDC_INFO));
         if (c.named) {
             EXPECT_EQ(c.focus, app.FocusedId());
+        }
+        if (!c.refused.empty()) {
+            EXPECT_EQ(0u, app.Click(IDC_PLAY)) << "a command cut short must never run";
+            EXPECT_EQ(tooLong, app.Text(IDC_CMDLINE));
+            EXPECT_EQ(c.refused, app.Text(IDC_INFO));
+            continue;
         }
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
         auto starts = app.Players();

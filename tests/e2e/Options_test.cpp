@@ -119,6 +119,8 @@ TEST_F(Options, DeleteCmdClearsTheMovieSetUpButNotThePlayer) {
     app.Click(IDC_FULLSCREEN);
     app.SetText(IDC_FRAMERATE, "25");
     ASSERT_EQ(2u, app.Click(IDC_PLAY));
+    PlacedFile second("C:\\m2.avi");
+    app.Drop({ "C:\\m.avi", "C:\\m2.avi" });  // two movies to play one after another
 
     app.Click(IDC_DELETE_CMD);
     EXPECT_EQ("Movie and subtitle fields are cleared.", app.Text(IDC_INFO));

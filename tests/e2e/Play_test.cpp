@@ -29,7 +29,14 @@ struct WorkedExample {
     // The recording player that lies at otherPlayer, or in the start folder
     // as mplayer.exe, by the version resource it carries.
     const char* build = "mplayer";
+    // What is dropped or named on the command line.
+    std::vector<std::string> files = { "C:\\m.avi", "C:\\m.srt" };
 };
+
+// A season, each subtitle named after its movie, in no particular order.
+const std::vector<std::string> kSeason = { "D:\\Season\\Ep02.en.srt", "D:\\Season\\Ep01.mkv",
+                                           "D:\\Season\\Ep02.mkv", "D:\\Season\\Ep01.srt",
+                                           "D:\\Season\\Ep03.mkv" };
 
 // mpv's spelling of the subtitle, full screen and 25 frames a second.
 const char kMpvOptions[] = "  --sub-file=\"C:\\m.srt\"  --fs  --container-fps-override=25 --no-correct-pts\"";
@@ -75,11 +82,30 @@ const WorkedExample kWorkedExamples[] = {
     { "MPlayer with its version resource, named mpv.exe", true, "D:\\mpv\\mpv.exe", true, true, "25",
       "cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
       { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Chosen, "player-mplayer-1.5" },
+    // Several movies: the options for all of them first, then each movie
+    // with its own subtitle, which mpv takes only inside a group.
+    { "a season named on the command line", true, nullptr, false, true, "25",
+      "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs  -fps 25 \"D:\\Season\\Ep01.mkv\"  -sub \"D:\\Season\\Ep01.srt\"  "
+      "\"D:\\Season\\Ep02.mkv\"  -sub \"D:\\Season\\Ep02.en.srt\"  \"D:\\Season\\Ep03.mkv\" \"",
+      { "C:\\MP\\mplayer.exe", "-fs", "-fps", "25", "D:\\Season\\Ep01.mkv", "-sub", "D:\\Season\\Ep01.srt",
+        "D:\\Season\\Ep02.mkv", "-sub", "D:\\Season\\Ep02.en.srt", "D:\\Season\\Ep03.mkv" },
+      Named, "mplayer", kSeason },
+    { "a season dropped, for mpv", true, "D:\\mpv\\mpv.exe", false, true, "25",
+      "cmd /C \"  \"D:\\mpv\\mpv.exe\"  --fs  --container-fps-override=25 --no-correct-pts --{ \"D:\\Season\\Ep01.mkv\"  "
+      "--sub-file=\"D:\\Season\\Ep01.srt\" --}  --{ \"D:\\Season\\Ep02.mkv\"  --sub-file=\"D:\\Season\\Ep02.en.srt\" --}  "
+      "\"D:\\Season\\Ep03.mkv\" \"",
+      { "D:\\mpv\\mpv.exe", "--fs", "--container-fps-override=25", "--no-correct-pts", "--{", "D:\\Season\\Ep01.mkv",
+        "--sub-file=D:\\Season\\Ep01.srt", "--}", "--{", "D:\\Season\\Ep02.mkv", "--sub-file=D:\\Season\\Ep02.en.srt",
+        "--}", "D:\\Season\\Ep03.mkv" },
+      Dropped, "player-mpv-0.39.0", kSeason },
 };
 
 TEST_F(Play, WorkedExamples) {
     ScratchFolder tools("D:\\Tools");  // D: is a scratch drive
     ScratchFolder mpv("D:\\mpv");
+    ScratchFolder season("D:\\Season");
+    std::vector<std::unique_ptr<PlacedFile>> episodes;
+    for (const std::string& file : kSeason) episodes.push_back(std::make_unique<PlacedFile>(file));
     for (const WorkedExample& example : kWorkedExamples) {
         SCOPED_TRACE(example.name);
         PlacedFile rowPlayer(example.otherPlayer ? example.otherPlayer : "C:\\MP\\mplayer.exe", PlacedFile::Player,
@@ -88,7 +114,7 @@ TEST_F(Play, WorkedExamples) {
         // Ended before the players' files go: its open-file dialogs have
         // made the other player's folder its current folder.
         std::vector<std::string> named;
-        if (example.taken == Named) named = { "C:\\m.avi", "C:\\m.srt" };
+        if (example.taken == Named) named = example.files;
         std::unique_ptr<Reelkick> started;
         {
             std::unique_ptr<ShellMissing> noShell;
@@ -102,7 +128,7 @@ TEST_F(Play, WorkedExamples) {
             app.ChooseFile(IDC_MPLAYER, example.otherPlayer);
         }
         if (example.taken == Dropped) {
-            app.Drop({ "C:\\m.avi", "C:\\m.srt" });
+            app.Drop(example.files);
         } else if (example.taken == Chosen) {
             app.ChooseFile(IDC_MOVIE, "C:\\m.avi");
             if (example.subtitle) app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");

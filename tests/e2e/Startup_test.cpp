@@ -1,6 +1,8 @@
 // Start-up: the window's first state, the start folder and the shell probe.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "Reelkick.h"
 #include "resource.h"
 
@@ -49,6 +51,12 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
         std::string folder;
         std::string playerArgv0;
         std::string shown;  // the player as the command line shows it; "": as received
+        // Started with this movie on its command line, from a reelkick.exe
+        // in this folder with a player of its own beside it, while the start
+        // folder holds none: as Explorer's "Open with" may start it.
+        std::string movie = "";
+        std::string programFolder = "";
+        size_t started = 2;  // 1: the shell, finding no player
     };
     // 143 Cyrillic letters, over 300 bytes in UTF-8; in three folders, as
     // Linux, under Wine, takes no name longer than 255 bytes.
@@ -62,22 +70,44 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
         { cyrillic, cyrillic + "\\mplayer.exe", "" },
         { Scratch("P %windir% Q"), Scratch("P %windir% Q\\mplayer.exe"),
           Scratch("P %%cd:~,%windir%%cd:~,% Q\\mplayer.exe") },
+        { Scratch("Films"), Scratch("App\\mplayer.exe"), "", Scratch("Films\\film.avi"), Scratch("App") },
+        // Without files the start folder's player stays, even where there is none.
+        { Scratch("Films"), Scratch("Films\\mplayer.exe"), "", "", Scratch("App"), 1 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
-        std::unique_ptr<ScratchFolder> folder;
+        std::unique_ptr<ScratchFolder> folder, programFolder;
+        std::unique_ptr<PlacedFile> movie;
         const bool root = c.folder == "D:\\";
         if (!root) folder = std::make_unique<ScratchFolder>(c.folder);
-        PlacedFile player(c.folder + (root ? "" : "\\") + "mplayer.exe", PlacedFile::Player);
+        std::wstring exe = ReelkickExe();
+        if (!c.programFolder.empty()) {
+            programFolder = std::make_unique<ScratchFolder>(c.programFolder);
+            exe = Wide(c.programFolder + "\\reelkick.exe");
+            std::filesystem::copy_file(ReelkickExe(), exe);
+        }
+        PlacedFile player((c.programFolder.empty() ? c.folder + (root ? "" : "\\") : c.programFolder + "\\") +
+                              "mplayer.exe",
+                          PlacedFile::Player);
+        std::vector<std::string> args, argv = { c.playerArgv0 };
+        if (!c.movie.empty()) {
+            movie = std::make_unique<PlacedFile>(c.movie);
+            args = argv = { c.movie };
+            argv.insert(argv.begin(), c.playerArgv0);
+        }
         PlayerLog log;
-        Reelkick app(c.folder, log);
+        Reelkick app(c.folder, log, args, exe);
 
-        EXPECT_EQ(2u, app.Click(IDC_PLAY));
+        EXPECT_EQ(c.started, app.Click(IDC_PLAY));
 
-        EXPECT_EQ("cmd /C \"\"" + (c.shown.empty() ? c.playerArgv0 : c.shown) + "\" \"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ("cmd /C \"\"" + (c.shown.empty() ? c.playerArgv0 : c.shown) + "\" " +
+                      (c.movie.empty() ? "" : " \"" + c.movie + "\" ") + "\"",
+                  app.Text(IDC_CMDLINE));
         auto starts = app.Players();
-        ASSERT_EQ(1u, starts.size());
-        EXPECT_EQ(std::vector<std::string>{ c.playerArgv0 }, starts[0].argv);
+        ASSERT_EQ(c.started - 1, starts.size());
+        if (!starts.empty()) {
+            EXPECT_EQ(argv, starts[0].argv);
+        }
     }
 }
 

@@ -217,11 +217,13 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
     const std::string longOdd = deep.Path() + "\\a %windir% b.avi", odd = In("Сказка 100% (a), b; c & d");
     const std::string missing = In("gone.avi");
     // Episodes whose names hold a %, a comma and Cyrillic letters, with a
-    // subtitle each, one in today's ASS format, and one that fits neither.
-    const std::string ep = In("Сказка 100%, (a) "), lost = In("Другое.srt");
+    // subtitle each, one in today's ASS format, and one that fits neither;
+    // and two whose names both begin Ep1's subtitles.
+    const std::string ep = In("Сказка %windir%, (a) "), lost = In("Другое.srt");
     PlacedFile placed[] = { { movie }, { subtitle }, { longMovie }, { longOdd }, { odd + ".avi" }, { odd + ".srt" },
                             { "C:\\MP\\-x.avi" }, { In("film.mkv") }, { In("film.ass") }, { ep + "1.avi" },
-                            { ep + "2.avi" }, { ep + "1 ru.srt" }, { ep + "2.ass" }, { lost } };
+                            { ep + "2.avi" }, { ep + "1 ru.srt" }, { ep + "2.ass" }, { lost }, { In("Ep1.avi") },
+                            { In("Ep10.avi") }, { In("Ep1.srt") }, { In("ep10.en.SRT") } };
     // So many episodes that the command outgrows what cmd.exe takes.
     std::vector<std::string> many;
     std::string tooLong = "cmd /C \"\"C:\\MP\\mplayer.exe\" ";
@@ -256,11 +258,14 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
           "Are you sure that film.ass is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
           { In("film.mkv"), "-sub", In("film.ass") }, true },
         { { ep + "2.ass", lost, ep + "1.avi", missing, ep + "2.avi", ep + "1 ru.srt" },
-          "You have chosen 2 movies to play one after another, from Сказка 100%, (a) 1.avi to Сказка 100%, (a) "
-          "2.avi.\r\nI can't tell which movie Другое.srt belongs to, so it won't be used.\r\nI can't find " + missing +
+          "You have chosen 2 movies to play one after another, from Сказка %windir%, (a) 1.avi to Сказка %windir%, "
+          "(a) 2.avi.\r\nI can't tell which movie Другое.srt belongs to, so it won't be used.\r\nI can't find " + missing +
               ", so it won't be used.",
-          { ep + "1.avi", "-sub", In("Сказка 100%\\, (a) 1 ru.srt"), ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") },
+          { ep + "1.avi", "-sub", In("Сказка %windir%\\, (a) 1 ru.srt"), ep + "2.avi", "-sub", In("Сказка %windir%\\, (a) 2.ass") },
           true },
+        { { In("ep10.en.SRT"), In("Ep1.avi"), In("Ep1.srt"), In("Ep10.avi") },
+          "You have chosen 2 movies to play one after another, from Ep1.avi to Ep10.avi.",
+          { In("Ep1.avi"), "-sub", In("Ep1.srt"), In("Ep10.avi"), "-sub", In("ep10.en.SRT") }, true },
         { many, "You have chosen 40 movies to play one after another, from " + many.front().substr(In("").size()) +
                     " to " + many.back().substr(In("").size()) + ".",
           {}, true, IDC_PLAY,
@@ -270,13 +275,14 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         // season, then a subtitle of one episode, one of none, which goes
         // with every movie, and a single movie, which replaces them all.
         { { ep + "1.avi", ep + "2.avi" },
-          "You have chosen 2 movies to play one after another, from Сказка 100%, (a) 1.avi to Сказка 100%, (a) 2.avi.",
+          "You have chosen 2 movies to play one after another, from Сказка %windir%, (a) 1.avi to Сказка %windir%, (a) "
+          "2.avi.",
           { "-sub", subtitle, ep + "1.avi", ep + "2.avi" } },
-        { { ep + "2.ass" }, "Are you sure that Сказка 100%, (a) 2.ass is a subtitle? Because it doesn't seem it has "
+        { { ep + "2.ass" }, "Are you sure that Сказка %windir%, (a) 2.ass is a subtitle? Because it doesn't seem it has "
                             "the .sub, .srt or .txt extension.",
-          { "-sub", subtitle, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") } },
+          { "-sub", subtitle, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка %windir%\\, (a) 2.ass") } },
         { { lost }, "You have chosen the subtitle Другое.srt",
-          { "-sub", lost, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка 100%\\, (a) 2.ass") } },
+          { "-sub", lost, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка %windir%\\, (a) 2.ass") } },
         { { movie }, " You have chosen the movie " + movie, { movie, "-sub", lost } },
     };
     Reelkick& dropTarget = Start();

@@ -42,8 +42,9 @@ TEST(RealPlayer, PlaysTheSampleWithItsSubtitleFullScreenAt25Fps) {
     };
     // Each episode's subtitle is named unlike its movie, so that the player
     // cannot have found it by itself.
-    const std::vector<std::pair<std::string, std::string>> season = { { "Ep 1.avi", "Ep 1 subs.srt" },
-                                                                        { "Ep 2.avi", "Ep 2 subs.srt" } };
+    const std::vector<std::pair<std::string, std::string>> season = {
+        { "Ep 1.avi", "Ep 1 subs.srt" }, { "Ep 2.avi", "Ep 2 subs.srt" }, { "Ep 3.avi", "Ep 3 subs.srt" }
+    };
     const Case cases[] = {
         { "mplayer.exe", { { "reelkick-sample.avi", "reelkick-sample.srt" } } },
         { "mplayer.exe", { { "Фильм с пробелами.avi", "Фильм с пробелами.srt" } } },

@@ -22,18 +22,13 @@ const UINT kAnswerMs = 20000;
 // Reelkick starts its programs from a window, without a console, so the
 // console program it starts (the shell, or the player itself) gets a console
 // of its own, which the player that the shell starts shares. Its host,
-// conhost.exe, runs in the job too, on Windows from 8 on and on Wine alike,
-// but it is no program of reelkick's.
-bool IsConsoleHost(const std::string& exe) { return _stricmp(exe.c_str(), "conhost.exe") == 0; }
+// conhost.exe, runs in the job too, on Windows from 8 on and on Wine alike:
+// one process of each press that is no program of reelkick's.
+const DWORD kConsoleHostsPerPress = 1;
 
-// The file name of a process's exe, also once it has ended; "?" when the
-// process was gone before it could be opened, or has not started yet.
-std::string ExeName(HANDLE process) {
-    wchar_t path[MAX_PATH * 4];
-    DWORD length = MAX_PATH * 4;
-    if (!process || !::QueryFullProcessImageNameW(process, 0, path, &length)) return "?";
-    const std::wstring full(path, length);
-    return Utf8(full.substr(full.find_last_of(L'\\') + 1));
+// The programs among `processes` that one press started.
+size_t ProgramsAmong(DWORD processes) {
+    return processes > kConsoleHostsPerPress ? processes - kConsoleHostsPerPress : 0;
 }
 
 // Polls `done` until it holds or patience runs out.
@@ -132,12 +127,6 @@ void Patiently(const char* what, const std::string& path, Action action) {
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const Programs& programs) {
-    out << programs.names.size() << " (";
-    for (size_t i = 0; i < programs.names.size(); ++i) out << (i ? ", " : "") << programs.names[i];
-    return out << ")";
-}
-
 bool UnderWine() {
     return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
@@ -193,11 +182,6 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::v
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     Require(m_job && ::SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits, sizeof limits),
             "no job object for reelkick" + LastError());
-    m_port = ::CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
-    JOBOBJECT_ASSOCIATE_COMPLETION_PORT port = { m_job, m_port };
-    Require(m_port && ::SetInformationJobObject(m_job, JobObjectAssociateCompletionPortInformation, &port, sizeof port),
-            "no completion port for reelkick's job" + LastError());
-    m_watch = std::thread(&Reelkick::WatchJoins, this);
 
     ::SetEnvironmentVariableW(L"REELKICK_PLAYER_LOG", Wide(log.Path()).c_str());
     const auto started = std::chrono::steady_clock::now();
@@ -256,13 +240,6 @@ Reelkick::~Reelkick() {
 void Reelkick::End() {
     ::TerminateJobObject(m_job, 1);
     ::WaitForSingleObject(m_process.hProcess, 5000);
-    if (m_watch.joinable()) {
-        ::PostQueuedCompletionStatus(m_port, 0, 0, nullptr);  // no job's key: the watch ends
-        m_watch.join();
-    }
-    for (HANDLE process : m_joined)
-        if (process) ::CloseHandle(process);
-    if (m_port) ::CloseHandle(m_port);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
     ::CloseHandle(m_job);
@@ -282,41 +259,11 @@ size_t Reelkick::RunningChildren() const {
     return running > self ? running - self : 0;
 }
 
-void Reelkick::WatchJoins() {
-    DWORD message;
-    ULONG_PTR key;
-    OVERLAPPED* detail;
-    while (::GetQueuedCompletionStatus(m_port, &message, &key, &detail, INFINITE) && key) {
-        if (message != JOB_OBJECT_MSG_NEW_PROCESS) continue;
-        const DWORD id = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(detail));
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-        std::lock_guard<std::mutex> lock(m_joinedLock);
-        m_joined.push_back(process);
-    }
-}
-
-Programs Reelkick::ProgramsSince(DWORD first) const {
-    // The port may not have announced the latest ones yet.
-    const DWORD total = TotalProcesses();
-    Require(WaitFor([&] {
-                std::lock_guard<std::mutex> lock(m_joinedLock);
-                return m_joined.size() >= total;
-            }),
-            "the job's port did not announce all " + std::to_string(total) + " processes within 20 s");
-    Programs programs;
-    std::lock_guard<std::mutex> lock(m_joinedLock);
-    for (size_t i = first; i < m_joined.size(); ++i) {
-        const std::string exe = ExeName(m_joined[i]);
-        if (!IsConsoleHost(exe)) programs.names.push_back(exe);
-    }
-    return programs;
-}
-
-Programs Reelkick::Started() const { return ProgramsSince(m_baseline); }
+size_t Reelkick::Started() const { return ProgramsAmong(TotalProcesses() - m_baseline); }
 
 void Reelkick::WaitForStarted(size_t count) const {
     Require(WaitFor([&] { return Started() >= count; }),
-            "reelkick started " + std::to_string(Started()) + " program(s) within 20 s, not " + std::to_string(count));
+            "reelkick started " + std::to_string(Started()) + " process(es) within 20 s, not " + std::to_string(count));
 }
 
 void Reelkick::WaitUntilChildrenEnded() const {
@@ -364,14 +311,14 @@ std::vector<std::string> Reelkick::ComboItems(int id) const {
     return items;
 }
 
-Programs Reelkick::Click(int id) {
+size_t Reelkick::Click(int id) {
     WaitUntilChildrenEnded();
     const DWORD before = TotalProcesses();
     Send(Item(id), BM_CLICK);
     Sync();
     // A shell may start the player after the handler has returned.
     WaitUntilChildrenEnded();
-    return ProgramsSince(before);
+    return ProgramsAmong(TotalProcesses() - before);
 }
 
 HWND Reelkick::TypeIntoFileDialog(int id, const std::string& path) {

@@ -8,10 +8,7 @@
 #include <windows.h>
 
 #include <chrono>
-#include <mutex>
-#include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "Exe.h"
@@ -53,15 +50,6 @@ private:
     std::string m_path;
 };
 
-// The programs that reelkick started, by the names of their exes, in the
-// order they started ("?" where a name could not be read). Counts as their
-// number, and a failing check shows their names.
-struct Programs {
-    std::vector<std::string> names;
-    operator size_t() const { return names.size(); }
-};
-std::ostream& operator<<(std::ostream& out, const Programs& programs);
-
 class Reelkick {
 public:
     // Starts reelkick.exe (or `exe`) with `folder` as its working folder and
@@ -87,9 +75,10 @@ public:
     std::vector<std::string> ComboItems(int id) const;
 
     // Clicks a button or check box and returns when its handler is done and
-    // every process it started has ended, with the programs among them: for
-    // "&PLAY", the shell and the player (2), the player alone (1) or none.
-    Programs Click(int id);
+    // every process it started has ended, with the number of programs among
+    // them: for "&PLAY", the shell and the player (2), the player alone (1)
+    // or none.
+    size_t Click(int id);
     // Clicks `id`, types `path` into the open-file dialog that it opens and
     // presses Open; returns when the handler is done.
     void ChooseFile(int id, const std::string& path);
@@ -105,8 +94,8 @@ public:
     // Programs started since start-up by the one press so far, the shell
     // probe not counted: the shell, and the player, whether the shell or
     // reelkick started it. The consoles' hosts are not reelkick's programs.
-    Programs Started() const;
-    // Waits until `count` programs have been started (for presses that are
+    size_t Started() const;
+    // Waits until `count` processes have been started (for presses that are
     // posted, such as keys).
     void WaitForStarted(size_t count) const;
     // Waits until every process that reelkick started has ended, then
@@ -154,22 +143,12 @@ private:
     size_t RunningChildren() const;
     void WaitUntilChildrenEnded() const;
     DWORD TotalProcesses() const;
-    // Opens each process that joins the job as the job's port announces
-    // it, so that its name can still be read once it has ended.
-    void WatchJoins();
-    // The programs among the processes that joined the job from the
-    // `first` one on: every process but the consoles' hosts.
-    Programs ProgramsSince(DWORD first) const;
 
     const PlayerLog& m_log;
     HANDLE m_job = nullptr;
-    HANDLE m_port = nullptr;
-    std::thread m_watch;
-    mutable std::mutex m_joinedLock;
-    std::vector<HANDLE> m_joined;  // every process that joined the job, in order; null if gone before it was opened
     PROCESS_INFORMATION m_process = {};
     HWND m_main = nullptr;
-    DWORD m_baseline = 0;  // the processes that had joined the job once start-up was over
+    DWORD m_baseline = 0;  // the job's process count once start-up was over
     double m_readyMs = 0;
 };
 

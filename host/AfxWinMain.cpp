@@ -1,35 +1,32 @@
-// The process entry: the C runtime has constructed the static application
-// object by now; its InitInstance is the whole run of the program.
+// The process entry. reelkick brings its own in place of the C runtime's
+// start-up, which would prepare what a console program needs (argc and argv,
+// the environment, stdio, exit handlers, thread-local storage, signals) and
+// none of which a dialog program uses. msvcrt.dll sets itself up when it is
+// loaded, as every DLL does, so its functions work without that start-up.
 #include <windows.h>
 
 #include "CWinApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// The static constructors, which the linker lists between a count and a
+// null: the application object's is one of them.
+extern "C" void (*__CTOR_LIST__[])();
+
+// Runs the static constructors, last listed first, as the C runtime would,
+// then the whole program, which is the application's InitInstance.
+extern "C" void WinMainCRTStartup() {
+    int count = 0;
+    while (__CTOR_LIST__[count + 1]) ++count;
+    while (count > 0) __CTOR_LIST__[count--]();
     if (CWinApp* app = AfxGetApp()) app->InitInstance();
-    return 0;
+    ::ExitProcess(0);
 }
 
-// The C runtime's start-up installs this as the handler of math errors. Its
-// own version writes to stderr, which a GUI program does not have, and
-// reelkick computes nothing; 0 lets the runtime go on with its default.
-extern "C" int _matherr(struct _exception*) { return 0; }
+// A static constructor registers its object's destructor to run at exit.
+// None needs to: the process ends, and the system frees what it holds.
+extern "C" int atexit(void (*)()) { return 0; }
 
-// The C runtime's start-up would apply pseudo-relocations, which the linker
-// makes for data that code takes from a DLL without declaring it imported.
-// The program is linked with --disable-auto-import, so the linker refuses
-// such a reference and there are none to apply.
+// The linker makes pseudo-relocations for data that code takes from a DLL
+// without declaring it imported, and a call of this function to apply them.
+// reelkick is linked with --disable-auto-import, so the linker refuses such
+// a reference, and there are none to apply.
 extern "C" void _pei386_runtime_relocator() {}
-
-// The C runtime's start-up would install mingw's handler that turns
-// exceptions into C signals, which reelkick never catches; without one the
-// system's default applies, as it would to a signal nobody handles.
-extern "C" {
-LONG WINAPI _gnu_exception_handler(EXCEPTION_POINTERS*) { return EXCEPTION_CONTINUE_SEARCH; }
-LPTOP_LEVEL_EXCEPTION_FILTER __mingw_oldexcpt_handler = nullptr;
-
-// Nor does reelkick keep anything per thread, so it needs no thread-local
-// storage and none of the runtime's support for it: the start-up finds no
-// callback to run, and the exe carries no TLS directory.
-extern const PIMAGE_TLS_CALLBACK __dyn_tls_init_callback = nullptr;
-int __mingw_initltsdrot_force = 0, __mingw_initltsdyn_force = 0, __mingw_initltssuo_force = 0;
-}

@@ -13,6 +13,17 @@ namespace {
 // folder only.
 HMODULE LoadShell() { return ::LoadLibraryA("shell32.dll"); }
 
+// True when the command line holds more than the program's own name, which
+// comes first: up to a blank outside double quotes, which it may be written
+// in, as CommandLineToArgvW reads it.
+bool HasArguments() {
+    const wchar_t* c = ::GetCommandLineW();
+    for (bool quoted = false; *c && (quoted || (*c != L' ' && *c != L'\t')); ++c)
+        if (*c == L'"') quoted = !quoted;
+    while (*c == L' ' || *c == L'\t') ++c;
+    return *c != L'\0';
+}
+
 // `name` with the working folder in front unless it is a full path already.
 CString FullPath(const wchar_t* name) {
     const DWORD units = ::GetFullPathNameW(name, 0, nullptr, nullptr);
@@ -31,9 +42,8 @@ CFileList::CFileList(HDROP drop) : m_drop(drop) {
 }
 
 CFileList::CFileList() {
-    // The C runtime has split the command line already; only when that
-    // found arguments is the shell loaded to split it its own way.
-    if (__argc < 2) return;
+    // Only a command line with arguments has the shell loaded to split it.
+    if (!HasArguments()) return;
     LPWSTR*(WINAPI * split)(LPCWSTR, int*);
     int count = 0;
     if (GetProc(LoadShell(), "CommandLineToArgvW", split)) m_args = split(::GetCommandLineW(), &count);

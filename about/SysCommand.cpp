@@ -1,4 +1,4 @@
-// The system menu's route into the About box.
+// The system menu's route into the About box, and to pasting.
 #include <windows.h>
 
 #include "AboutBox.h"
@@ -11,6 +11,8 @@ void CReelkickDlg::OnSysCommand(UINT nID, LPARAM) {
     if ((nID & 0xFFF0) == IDM_ABOUT) {
         CAboutBox about;
         about.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_PASTE) {
+        OnPaste();
     } else {
         Default();
     }

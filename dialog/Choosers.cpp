@@ -10,7 +10,10 @@
 namespace {
 
 const char kPlayerExtensions[][4] = { "EXE" };
-const char kMovieExtensions[][5] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV" };
+const char kMovieExtensions[][5] = { "AVI", "ASF", "MPG", "MPEG", "DIVX", "MPA", "MPE", "WMV",
+                                     // and today's
+                                     "MKV", "MP4", "M4V", "MOV", "WEBM", "OGV", "OGM", "TS", "M2TS", "MTS", "FLV",
+                                     "VOB", "3GP", "RM", "RMVB" };
 const char kSubtitleExtensions[][4] = { "SUB", "SRT", "TXT" };
 const char kOtherSubtitleExtensions[][5] = { "ASS", "SSA", "VTT", "SMI", "SAMI" };
 
@@ -28,8 +31,10 @@ bool ChooseFile(CString& path) {
 bool IsSubtitle(const ChosenFile& file) { return IsOneOf(file.upperExt, kSubtitleExtensions); }
 
 bool IsGivenSubtitle(const ChosenFile& file) {
-    return IsSubtitle(file) || IsOneOf(file.upperExt, kOtherSubtitleExtensions);
+    return !file.link && (IsSubtitle(file) || IsOneOf(file.upperExt, kOtherSubtitleExtensions));
 }
+
+bool IsShortcut(const ChosenFile& file) { return !file.link && file.upperExt.Compare("URL") == 0; }
 
 // Called when "MPlayer" is clicked. Only an EXE file becomes the player.
 void CReelkickDlg::OnChoosePlayer() {
@@ -65,12 +70,14 @@ void CReelkickDlg::OnChooseSubtitle() {
 }
 
 // Stores the movie whatever its extension, in place of every movie before,
-// and judges it.
+// and judges it. A link's ending says nothing of what it streams.
 void CReelkickDlg::TakeMovie(const ChosenFile& movie) {
     m_strMovieArg = MovieArg(movie.path);
     m_arrMovies.RemoveAll();
     m_arrMovieSubtitles.RemoveAll();
-    if (IsOneOf(movie.upperExt, kMovieExtensions))
+    if (movie.link)
+        m_strInfo = " You have chosen the stream " + movie.path;
+    else if (IsOneOf(movie.upperExt, kMovieExtensions))
         m_strInfo = " You have chosen the movie " + movie.path;
     else
         m_strInfo = " I hope you know that " + movie.name + " could not be a movie, so it won't work.";

@@ -2,7 +2,10 @@
 
 #include <mbstring.h>
 
+#include <cstring>
+
 #include "CWideString.h"
+#include "Links.h"
 
 namespace {
 
@@ -15,8 +18,12 @@ const char* After(const char* text, unsigned separator) {
 
 }  // namespace
 
-ChosenFile::ChosenFile(const CString& fullPath) : path(fullPath) {
-    name = After(After(path.GetString(), '\\'), '/');
+ChosenFile::ChosenFile(const CString& fullPath) : path(fullPath), link(IsLink(fullPath)) {
+    // What a link streams is named by its path; its query and fragment are
+    // the server's business.
+    const CString named(path.GetString(),
+                        link ? static_cast<int>(std::strcspn(path.GetString(), "?#")) : path.GetLength());
+    name = After(After(named.GetString(), '\\'), '/');
     const char* afterDot = After(name.GetString(), '.');
     ext = afterDot == name.GetString() ? "" : afterDot;
     upperExt = ext;

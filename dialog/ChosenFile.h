@@ -8,10 +8,13 @@
 #include "CString.h"
 
 struct ChosenFile {
+    // `fullPath` may be a link too (Links.h).
     explicit ChosenFile(const CString& fullPath);
 
-    CString path;      // full path
-    CString name;      // name with extension, without folder
+    CString path;      // full path, or the whole link
+    bool link;         // a link to a stream, which is always the movie
+    CString name;      // name with extension, without folder; a link's is
+                       // the last part of its path, without query or fragment
     CString ext;       // the characters after the name's last dot, in the file's own case; "" when none
     CString upperExt;  // the same, upper-cased for the table tests
 };
@@ -21,6 +24,8 @@ bool IsSubtitle(const ChosenFile& file);
 // True when a file dropped or named on the command line is taken as a
 // subtitle: the chooser's extensions, and today's formats besides.
 bool IsGivenSubtitle(const ChosenFile& file);
+// True for an internet shortcut, which holds a link.
+bool IsShortcut(const ChosenFile& file);
 
 // The attributes of the file or folder at `path`; INVALID_FILE_ATTRIBUTES
 // when there is none.

@@ -71,6 +71,8 @@ CString ForShell(const CString& pieces) {
 
 int CommandLimit(const CString& shellPrefix) { return shellPrefix.IsEmpty() ? 32766 : 8191; }
 
+const char* CommandRunner(const CString& shellPrefix) { return shellPrefix.IsEmpty() ? "Windows" : "cmd.exe"; }
+
 int CommandLength(const CString& command) {
     return ::MultiByteToWideChar(CP_ACP, 0, command.GetString(), command.GetLength(), nullptr, 0);
 }

@@ -57,6 +57,8 @@ CString ForShell(const CString& pieces);
 // The most characters that a command may have: 8191 for cmd.exe when the
 // prefix is not empty, else 32766, as CreateProcess takes 32767 with the NUL.
 int CommandLimit(const CString& shellPrefix);
+// What takes the command: "cmd.exe", or "Windows" when there is no shell.
+const char* CommandRunner(const CString& shellPrefix);
 // How many characters the system counts in `command` (UTF-16 units).
 int CommandLength(const CString& command);
 // Starts the command: through the shell when the prefix is not empty, else

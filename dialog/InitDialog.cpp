@@ -32,6 +32,7 @@ BOOL CReelkickDlg::OnInitDialog() {
             sysMenu.AppendMenu(MF_SEPARATOR);
             sysMenu.AppendMenu(MF_STRING, IDM_ABOUT, about.GetString());
         }
+        sysMenu.AppendMenu(MF_STRING, IDM_PASTE, "Paste a link or files\tCtrl+V");
     }
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hMainIcon));
@@ -46,7 +47,7 @@ BOOL CReelkickDlg::OnInitDialog() {
     // itself is the start-folder player, for "current mplayer" too.
     CFileList given;
     m_szStartDir = GetWorkingFolder();
-    if (given.GetCount() > 0 && !HasPlayer(m_szStartDir) && HasPlayer(GetProgramFolder()))
+    if (given.GetSize() > 0 && !HasPlayer(m_szStartDir) && HasPlayer(GetProgramFolder()))
         m_szStartDir = GetProgramFolder();
     m_strPlayerArg = StartFolderPlayerArg(m_szStartDir);
 

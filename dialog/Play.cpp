@@ -49,7 +49,7 @@ void CReelkickDlg::OnPlay() {
         m_strInfo = "The command is ";
         m_strInfo += Number(length);
         m_strInfo += " characters long, but ";
-        m_strInfo += m_strShellPrefix.IsEmpty() ? "Windows" : "cmd.exe";
+        m_strInfo += CommandRunner(m_strShellPrefix);
         m_strInfo += " takes at most ";
         m_strInfo += Number(limit);
         m_strInfo += ". Choose fewer movies.";

@@ -11,8 +11,6 @@
 #include "ChosenFile.h"
 #include "DataExchange.h"
 
-class CFileList;
-
 class CReelkickDlg : public CDialog {
 public:
     explicit CReelkickDlg(CWnd* pParent = nullptr);
@@ -20,6 +18,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnPlay();
     void OnChoosePlayer();
@@ -30,6 +29,7 @@ protected:
     void OnFullscreen();
     void OnFramerateFocus();
     void OnDropFiles(HDROP hDropInfo);
+    void OnPaste();
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
     HICON OnQueryDragIcon();
@@ -47,11 +47,16 @@ private:
     // or with one of several that play one after another (`episode`).
     void TakeMovie(const ChosenFile& movie);
     void TakeSubtitle(const ChosenFile& subtitle, int episode = -1);
-    // Files handed over from outside, dropped or named on the command line.
-    void TakeFiles(const CFileList& files);
+    // Files and links handed over from outside: dropped, named on the
+    // command line or pasted, by their full paths and as written.
+    void TakeFiles(const CStringArray& names);
+    // What a name handed over stands for: false for a folder, which is
+    // passed over. `problem` says why it cannot be used, or stays "".
+    bool Resolve(CString& name, CString& problem) const;
     // Two or more movies handed over at once, with their subtitles: `given`
-    // holds the list's files and the names in it that are not there.
-    void TakeSeason(const CStringArray& given);
+    // holds the list's files and links, and `problems` for each of them why
+    // it cannot be used, or "".
+    void TakeSeason(const CStringArray& given, const CStringArray& problems);
     // Which of the several movies a subtitle belongs to, by the movie's name
     // that its own begins with, the longest one winning; -1 for none.
     int EpisodeOf(const ChosenFile& subtitle) const;

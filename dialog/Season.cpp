@@ -12,23 +12,21 @@
 // Keeps the list's movies in its order, in place of every movie before,
 // then gives each subtitle to its movie. The info text says how many will
 // play, from which to which, and then, a line each, what was left out.
-void CReelkickDlg::TakeSeason(const CStringArray& given) {
+void CReelkickDlg::TakeSeason(const CStringArray& given, const CStringArray& problems) {
     m_strMovieArg = "";
     m_arrMovies.RemoveAll();
     m_arrMovieSubtitles.RemoveAll();
     for (int i = 0; i < given.GetSize(); ++i) {
         const ChosenFile file(given.GetAt(i));
-        if (AttributesOf(file.path) == INVALID_FILE_ATTRIBUTES ||
-            IsGivenSubtitle(file))
-            continue;
+        if (!problems.GetAt(i).IsEmpty() || IsGivenSubtitle(file)) continue;
         m_arrMovies.Add(file.path);
         m_arrMovieSubtitles.Add(CString());
     }
     CString leftOut;
     for (int i = 0; i < given.GetSize(); ++i) {
         const ChosenFile file(given.GetAt(i));
-        if (AttributesOf(file.path) == INVALID_FILE_ATTRIBUTES) {
-            leftOut += "\r\nI can't find " + file.path + ", so it won't be used.";
+        if (!problems.GetAt(i).IsEmpty()) {
+            leftOut += "\r\n" + problems.GetAt(i);
         } else if (IsGivenSubtitle(file)) {
             const int episode = EpisodeOf(file);
             if (episode >= 0)

@@ -12,6 +12,11 @@ namespace {
 CDialog* g_creating = nullptr;
 HHOOK g_creationHook = nullptr;
 
+// The innermost modal dialog of the thread, and the filter that the dialog
+// manager's loop calls for each message, installed while any runs.
+CDialog* g_modal = nullptr;
+HHOOK g_messageFilter = nullptr;
+
 void StopWaitingForCreation() {
     if (g_creationHook) ::UnhookWindowsHookEx(g_creationHook);
     g_creationHook = nullptr;
@@ -46,9 +51,17 @@ INT_PTR CDialog::DoModal() {
     HWND owner = GetSafeOwner(m_pParentWnd);
     g_creating = this;
     g_creationHook = ::SetWindowsHookExA(WH_CBT, CreationHook, nullptr, ::GetCurrentThreadId());
+    CDialog* outer = g_modal;
+    g_modal = this;
+    if (!outer) g_messageFilter = ::SetWindowsHookExA(WH_MSGFILTER, MessageFilter, nullptr, ::GetCurrentThreadId());
     INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                                        DialogProc, 0);
     StopWaitingForCreation();  // in case no window was ever created
+    g_modal = outer;
+    if (!outer && g_messageFilter) {
+        ::UnhookWindowsHookEx(g_messageFilter);
+        g_messageFilter = nullptr;
+    }
     return result;
 }
 
@@ -112,6 +125,18 @@ LRESULT CALLBACK CDialog::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
         StopWaitingForCreation();
     }
     return ::CallNextHookEx(hook, code, wParam, lParam);
+}
+
+// Called for each message of a modal loop of the thread: the dialog
+// manager's, and those of menus and of dialogs that are not CDialogs, such
+// as the open-file dialog, whose windows are not the innermost CDialog's.
+LRESULT CALLBACK CDialog::MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    HWND own = g_modal ? g_modal->m_hWnd : nullptr;
+    if (code == MSGF_DIALOGBOX && own && (msg->hwnd == own || ::IsChild(own, msg->hwnd)) &&
+        g_modal->PreTranslateMessage(msg))
+        return TRUE;
+    return ::CallNextHookEx(g_messageFilter, code, wParam, lParam);
 }
 
 LRESULT CALLBACK CDialog::SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,6 +29,12 @@ protected:
     // Called for the Cancel command (Esc, close box, Alt+F4): ends with IDCANCEL.
     virtual void OnCancel();
 
+    // Called for every message of the modal loop that is meant for the
+    // window or one of its controls, before the dialog manager sees it, as
+    // an accelerator table would be; TRUE when it has been handled and goes
+    // no further.
+    virtual BOOL PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
+
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
     // Moves the focus to `control` the way the dialog manager does, which
     // also makes a push button the default one that Enter presses. An
@@ -47,6 +53,7 @@ private:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Every message has been through the message map by the time the dialog
     // manager calls this; FALSE leaves the rest to the dialog manager.

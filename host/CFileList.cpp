@@ -1,6 +1,6 @@
 #include "CFileList.h"
 
-#include <cstdlib>
+#include <cstring>
 
 #include "CWideString.h"
 #include "Process.h"
@@ -35,10 +35,18 @@ CString FullPath(const wchar_t* name) {
 
 }  // namespace
 
-CFileList::CFileList(HDROP drop) : m_drop(drop) {
+CFileList::CFileList(HDROP drop, bool fromClipboard) {
     HMODULE shell = LoadShell();
-    if (GetProc(shell, "DragQueryFileW", m_queryFile) && GetProc(shell, "DragFinish", m_finish))
-        m_count = m_queryFile(m_drop, 0xFFFFFFFF, nullptr, 0);
+    UINT(WINAPI * queryFile)(HDROP, UINT, LPWSTR, UINT);
+    void(WINAPI * finish)(HDROP);
+    if (!GetProc(shell, "DragQueryFileW", queryFile) || !GetProc(shell, "DragFinish", finish)) return;
+    for (UINT i = 0, count = queryFile(drop, 0xFFFFFFFF, nullptr, 0); i < count; ++i) {
+        const UINT units = queryFile(drop, i, nullptr, 0);
+        CWideString name(units + 1);
+        queryFile(drop, i, name.GetBuffer(), units + 1);
+        Add(CString(name.GetBuffer(), static_cast<int>(units)));
+    }
+    if (!fromClipboard) finish(drop);
 }
 
 CFileList::CFileList() {
@@ -46,20 +54,11 @@ CFileList::CFileList() {
     if (!HasArguments()) return;
     LPWSTR*(WINAPI * split)(LPCWSTR, int*);
     int count = 0;
-    if (GetProc(LoadShell(), "CommandLineToArgvW", split)) m_args = split(::GetCommandLineW(), &count);
-    m_count = m_args && count > 1 ? static_cast<UINT>(count - 1) : 0;
-}
-
-CFileList::~CFileList() {
-    if (m_finish) m_finish(m_drop);
-    if (m_args) ::LocalFree(m_args);
-}
-
-CString CFileList::GetFilePath(UINT index) const {
-    if (m_args) return FullPath(m_args[index + 1]);
-    const UINT units = m_queryFile(m_drop, index, nullptr, 0);
-    if (units == 0) return CString();
-    CWideString name(units + 1);
-    m_queryFile(m_drop, index, name.GetBuffer(), units + 1);
-    return CString(name.GetBuffer(), static_cast<int>(units));
+    LPWSTR* args = GetProc(LoadShell(), "CommandLineToArgvW", split) ? split(::GetCommandLineW(), &count) : nullptr;
+    if (!args) return;
+    for (int i = 1; i < count; ++i) {
+        const CString written(args[i], -1);
+        Add(std::strstr(written.GetString(), "://") ? written : FullPath(args[i]));
+    }
+    ::LocalFree(args);
 }

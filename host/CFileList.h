@@ -1,36 +1,23 @@
 // CFileList: the files handed to the program from outside, read through the
 // shell's own calls: those dropped onto a window that accepts them
-// (WM_DROPFILES), or those named on the program's command line, as
-// Explorer's "Open with", "Send To" and a drop onto the program's icon
-// name them.
+// (WM_DROPFILES) or copied to the clipboard (CF_HDROP), or those named on
+// the program's command line, as Explorer's "Open with", "Send To" and a
+// drop onto the program's icon name them. Each is its full path in the ANSI
+// code page, whatever its length; "" for a name that names nothing.
 #pragma once
 
 #include <windows.h>
 
-#include "CString.h"
+#include "CStringArray.h"
 
-class CFileList {
+class CFileList : public CStringArray {
 public:
-    // The files of a drop; the drop goes back to the system, which frees it,
-    // with this list.
-    explicit CFileList(HDROP drop);
+    // The files of a drop, which then goes back to the system, which frees
+    // it; files on the clipboard (`fromClipboard`) stay the clipboard's.
+    explicit CFileList(HDROP drop, bool fromClipboard = false);
     // The arguments after the program's own name, split as CommandLineToArgvW
-    // splits them. Without arguments the shell is not loaded.
+    // splits them, each resolved against the working folder; an address
+    // (scheme://…) is kept as written. Without arguments the shell is not
+    // loaded.
     CFileList();
-    ~CFileList();
-    CFileList(const CFileList&) = delete;
-    CFileList& operator=(const CFileList&) = delete;
-
-    UINT GetCount() const { return m_count; }
-    // The full path of item `index` in the ANSI code page, whatever its
-    // length: a name from the command line is resolved against the working
-    // folder. "" when it names nothing.
-    CString GetFilePath(UINT index) const;
-
-private:
-    UINT m_count = 0;
-    HDROP m_drop = nullptr;
-    LPWSTR* m_args = nullptr;  // the command line split, the program's own name first
-    UINT(WINAPI* m_queryFile)(HDROP, UINT, LPWSTR, UINT) = nullptr;  // the shell's DragQueryFileW
-    void(WINAPI* m_finish)(HDROP) = nullptr;                          // and DragFinish
 };

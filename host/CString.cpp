@@ -15,7 +15,7 @@ CString::CString(const wchar_t* text, int units) {
     int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) return;
     ::WideCharToMultiByte(CP_ACP, 0, text, units, GetBuffer(bytes), bytes, nullptr, nullptr);
-    m_length = bytes;
+    m_length = units < 0 ? bytes - 1 : bytes;  // the NUL was converted too
     m_text[m_length] = '\0';
 }
 

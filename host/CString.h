@@ -12,7 +12,8 @@ public:
     CString() = default;
     CString(const char* text);  // implicit, like a string literal; null is ""
     CString(const char* text, int length);
-    // `units` of UTF-16 text, in the ANSI code page (which the manifest makes UTF-8).
+    // `units` of UTF-16 text, or all of it up to its NUL for -1, in the ANSI
+    // code page (which the manifest makes UTF-8).
     CString(const wchar_t* text, int units);
     CString(const CString& other);
     CString(CString&& other) noexcept;

@@ -9,6 +9,7 @@
 #define IDI_MAIN 128
 
 #define IDM_ABOUT 0x0010
+#define IDM_PASTE 0x0020
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

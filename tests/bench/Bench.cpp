@@ -21,7 +21,7 @@ const int kRuns = 21;
 const int kCycles = 1000;
 const double kLatencyRatio = 1.10;
 const double kGrowthKB = 64;
-const double kSizeBytes = 38912;
+const double kSizeBytes = 40960;
 
 using Clock = std::chrono::steady_clock;
 
@@ -147,11 +147,11 @@ int Measure() {
     const double beyond = reelkick.growth - reference.growth;
     Row("memory growth beyond the bare program", beyond / 1024, 0, "KB", "<= 64 KB", beyond <= kGrowthKB * 1024);
     const double size = FileSize(reelkick.exe), sizeRef = FileSize(reference.exe);
-    Row("size of the x86_64 exe", size, sizeRef, "B", "<= 38912 B", size <= kSizeBytes);
+    Row("size of the x86_64 exe", size, sizeRef, "B", "<= 40960 B", size <= kSizeBytes);
     wchar_t i686[MAX_PATH] = L"";
     if (::GetEnvironmentVariableW(L"REELKICK_I686_EXE", i686, MAX_PATH)) {
         const double size32 = FileSize(i686);
-        Row("size of the i686 exe", size32, 0, "B", "<= 38912 B", size32 && size32 <= kSizeBytes);
+        Row("size of the i686 exe", size32, 0, "B", "<= 40960 B", size32 && size32 <= kSizeBytes);
     }
     return 0;
 }

@@ -40,9 +40,11 @@ TEST(ReelkickDlg, StartUpAddsTheAboutEntryAndTheIcons) {
     ProbeReelkick dlg;
     ASSERT_EQ(IDOK, dlg.DoModal());
 
-    ASSERT_GE(dlg.menu.size(), 2u);
-    EXPECT_EQ("-", dlg.menu[dlg.menu.size() - 2]);
-    EXPECT_EQ("16 &About reelkick...", dlg.menu.back());
+    ASSERT_GE(dlg.menu.size(), 3u);
+    EXPECT_EQ("-", dlg.menu[dlg.menu.size() - 3]);
+    EXPECT_EQ("16 &About reelkick...", dlg.menu[dlg.menu.size() - 2]);
+    // Outside the ids 16 to 31, which all open the About box.
+    EXPECT_EQ("32 Paste a link or files\tCtrl+V", dlg.menu.back());
     EXPECT_EQ(1, std::count(dlg.menu.begin(), dlg.menu.end(), dlg.menu.back())) << "added once";
 
     HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN));

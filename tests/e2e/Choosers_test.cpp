@@ -19,6 +19,16 @@ class Choosers : public InStartFolder {
 protected:
     std::string In(const std::string& name) const { return films.Path() + "\\" + name; }
     void Place(const std::string& name) { files.push_back(std::make_unique<PlacedFile>(In(name))); }
+    // Hands `given` over as `taken` says; copied text is given[0].
+    static void Hand(Reelkick& app, Taken taken, const std::vector<std::string>& given) {
+        if (taken == Dropped) return app.Drop(given);
+        if (taken == PastedText) CopyText(given[0]);
+        else CopyFiles(given);
+        if (taken == PastedFromMenu)
+            Send(app.Main(), WM_SYSCOMMAND, IDM_PASTE);
+        else
+            app.TypePaste(IDC_INFO);
+    }
     void Take(int chooser, const std::string& path, bool dropped) {
         if (dropped)
             app->Drop({ path });
@@ -48,7 +58,8 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
         { "film.avi", true },   { "film.Avi", true },   { "FILM.AVI", true },  { "film.asf", true },
         { "film.mpg", true },   { "film.mpeg", true },  { "film.divx", true }, { "film.mpa", true },
         { "film.mpe", true },   { "film.wmv", true },   { "film.part1.avi", true },
-        { "film.mpeg4", false }, { "film.mp", false },  { "film.mp4", false }, { "film.mkv", false },
+        { "film.mkv", true },   { "film.mp4", true },   { "film.webm", true }, { "film.MOV", true },
+        { "film.mpeg4", false }, { "film.mp", false },  { "film.pdf", false },
         { "film", false },      { "film.avi.txt", false, true }, { "film.exe", false }, { "talk.ssa", false, true },
     };
     Reelkick& app = Start();
@@ -233,11 +244,21 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         tooLong += " \"" + many.back() + "\" ";
     }
     tooLong += "\"";
+    // Internet shortcuts, as a browser makes them when a link is dragged
+    // onto the desktop: one to a stream, one whose link would break out of
+    // its quotes, and one to a file, which is no stream.
+    const std::string stream = "https://example.org/show/ep1.mkv", shortcut = In("ep1.url");
+    const std::string breakOut = "https://example.org/a\" & calc & \"b.mkv", breakOutShortcut = In("break-out.url");
+    PlacedFile shortcuts[] = { { shortcut, "[InternetShortcut]\r\nURL=" + stream + "\r\n" },
+                               { breakOutShortcut, "[InternetShortcut]\r\nURL=" + breakOut + "\r\n" },
+                               { In("no stream.url"), "[InternetShortcut]\r\nURL=file:///C:/m.avi\r\n" } };
+    // A link as browsers copy it: %20 for a blank, and a query with & and a comma.
+    const std::string link = "https://example.org/Film%20one.avi?a=1&b=%41,c";
     struct Case {
         std::vector<std::string> given;
         std::string info;
         std::vector<std::string> argv;
-        bool named = false;  // on the command line; else dropped
+        Taken taken = Dropped;
         int focus = IDC_PLAY;
         std::string refused;  // what PLAY says when it starts nothing
     };
@@ -246,29 +267,29 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         { { subtitle, movie, films.Path() }, " You have chosen the movie " + movie, { movie, "-sub", subtitle } },
         { { longMovie }, " You have chosen the movie " + longMovie, { longMovie, "-sub", subtitle } },
         { { odd + ".avi", odd + ".srt" }, "You have chosen the subtitle Сказка 100% (a), b; c & d.srt",
-          { odd + ".avi", "-sub", In("Сказка 100% (a)\\, b; c & d.srt") }, true },
-        { { "..\\reelkick-tests\\rk films.v2\\film.avi" }, " You have chosen the movie " + movie, { movie }, true },
-        { { "-x.avi" }, " You have chosen the movie C:\\MP\\-x.avi", { "C:\\MP\\-x.avi" }, true },
+          { odd + ".avi", "-sub", In("Сказка 100% (a)\\, b; c & d.srt") }, Named },
+        { { "..\\reelkick-tests\\rk films.v2\\film.avi" }, " You have chosen the movie " + movie, { movie }, Named },
+        { { "-x.avi" }, " You have chosen the movie C:\\MP\\-x.avi", { "C:\\MP\\-x.avi" }, Named },
         { { movie, subtitle, missing }, "I can't find " + missing + ", so it won't be used.",
-          { movie, "-sub", subtitle }, true },
-        { { movie, films.Path() }, " You have chosen the movie " + movie, { movie }, true },
-        { { longOdd }, " You have chosen the movie " + longOdd, { longOdd }, true },
-        { { subtitle }, "You have chosen the subtitle talk.srt", { "-sub", subtitle }, true, IDC_MOVIE },
+          { movie, "-sub", subtitle }, Named },
+        { { movie, films.Path() }, " You have chosen the movie " + movie, { movie }, Named },
+        { { longOdd }, " You have chosen the movie " + longOdd, { longOdd }, Named },
+        { { subtitle }, "You have chosen the subtitle talk.srt", { "-sub", subtitle }, Named, IDC_MOVIE },
         { { In("film.mkv"), In("film.ass") },
           "Are you sure that film.ass is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
-          { In("film.mkv"), "-sub", In("film.ass") }, true },
+          { In("film.mkv"), "-sub", In("film.ass") }, Named },
         { { ep + "2.ass", lost, ep + "1.avi", missing, ep + "2.avi", ep + "1 ru.srt" },
           "You have chosen 2 movies to play one after another, from Сказка %windir%, (a) 1.avi to Сказка %windir%, "
           "(a) 2.avi.\r\nI can't tell which movie Другое.srt belongs to, so it won't be used.\r\nI can't find " + missing +
               ", so it won't be used.",
           { ep + "1.avi", "-sub", In("Сказка %windir%\\, (a) 1 ru.srt"), ep + "2.avi", "-sub", In("Сказка %windir%\\, (a) 2.ass") },
-          true },
+          Named },
         { { In("ep10.en.SRT"), In("Ep1.avi"), In("Ep1.srt"), In("Ep10.avi") },
           "You have chosen 2 movies to play one after another, from Ep1.avi to Ep10.avi.",
-          { In("Ep1.avi"), "-sub", In("Ep1.srt"), In("Ep10.avi"), "-sub", In("ep10.en.SRT") }, true },
+          { In("Ep1.avi"), "-sub", In("Ep1.srt"), In("Ep10.avi"), "-sub", In("ep10.en.SRT") }, Named },
         { many, "You have chosen 40 movies to play one after another, from " + many.front().substr(In("").size()) +
                     " to " + many.back().substr(In("").size()) + ".",
-          {}, true, IDC_PLAY,
+          {}, Named, IDC_PLAY,
           "The command is " + std::to_string(tooLong.size()) + " characters long, but cmd.exe takes at most 8191. "
           "Choose fewer movies." },
         // Dropped onto a window that keeps talk.srt for every movie: a
@@ -284,18 +305,43 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
         { { lost }, "You have chosen the subtitle Другое.srt",
           { "-sub", lost, ep + "1.avi", ep + "2.avi", "-sub", In("Сказка %windir%\\, (a) 2.ass") } },
         { { movie }, " You have chosen the movie " + movie, { movie, "-sub", lost } },
+        // Links, dropped as shortcuts or pasted, take the movie's place like a
+        // movie file; one that cannot be played changes nothing.
+        { { shortcut }, " You have chosen the stream " + stream, { stream, "-sub", lost } },
+        { { breakOutShortcut }, "This is not a link that reelkick can play, as it holds a double quote: " + breakOut,
+          { stream, "-sub", lost } },
+        { { "  \"" + link + "\"  \r\n" }, " You have chosen the stream " + link, { link, "-sub", lost }, PastedText },
+        { { "just some words\r\nand more" },
+          "The clipboard holds no link and no file's name, only this text: just some words", { link, "-sub", lost },
+          PastedText },
+        { { "" }, "The clipboard holds no link and no file's name.", { link, "-sub", lost }, PastedText },
+        { { movie, subtitle }, "You have chosen the subtitle talk.srt", { movie, "-sub", subtitle }, PastedFiles },
+        { { "\"" + odd + ".avi\"" }, " You have chosen the movie " + odd + ".avi", { odd + ".avi", "-sub", subtitle },
+          PastedText },
+        { { shortcut }, " You have chosen the stream " + stream, { stream, "-sub", subtitle }, PastedFromMenu },
+        // Three links in a row, each named by its path without the query.
+        { { "https://example.org/s/Ep1.mkv?t=1/2\r\nrtsp://example.org/s/Ep2.mkv\nHTTP://example.org/s/Ep3.mkv#x" },
+          "You have chosen 3 movies to play one after another, from Ep1.mkv to Ep3.mkv.",
+          { "-sub", subtitle, "https://example.org/s/Ep1.mkv?t=1/2", "rtsp://example.org/s/Ep2.mkv",
+            "HTTP://example.org/s/Ep3.mkv#x" },
+          PastedText },
+        // Through the shell, % and ! reach the player as they are.
+        { { "https://example.org/a%20b.avi?q=%PATH%&r=!x!^" }, " You have chosen the stream "
+          "https://example.org/a%20b.avi?q=%PATH%&r=!x!^", { "https://example.org/a%20b.avi?q=%PATH%&r=!x!^" }, Named },
+        { { breakOut, In("no stream.url") }, "no stream.url holds no link that reelkick can play, so it won't be used.",
+          {}, Named, IDC_MOVIE },
     };
     Reelkick& dropTarget = Start();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.info);
         std::unique_ptr<Reelkick> named;
-        if (c.named)
+        if (c.taken == Named)
             named = std::make_unique<Reelkick>(mp.Path(), log, c.given);
         else
-            dropTarget.Drop(c.given);
-        Reelkick& app = c.named ? *named : dropTarget;
+            Hand(dropTarget, c.taken, c.given);
+        Reelkick& app = named ? *named : dropTarget;
         EXPECT_EQ(c.info, app.Text(IDC_INFO));
-        if (c.named) {
+        if (named) {
             EXPECT_EQ(c.focus, app.FocusedId());
         }
         if (!c.refused.empty()) {
@@ -305,6 +351,7 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
             continue;
         }
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
+        EXPECT_EQ(std::string::npos, app.Text(IDC_CMDLINE).find("calc")) << "a link that breaks out never runs";
         auto starts = app.Players();
         ASSERT_FALSE(starts.empty());
         std::vector<std::string> argv = { "C:\\MP\\mplayer.exe" };

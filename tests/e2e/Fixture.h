@@ -28,6 +28,11 @@ protected:
     std::unique_ptr<Reelkick> app;
 };
 
+// How files and links reach reelkick: chosen in the open-file dialogs,
+// dropped onto the window, named on its command line, or pasted: copied
+// text or files copied in Explorer, with Ctrl+V, or through the system menu.
+enum Taken { Chosen, Dropped, Named, PastedText, PastedFiles, PastedFromMenu };
+
 // What "&PLAY" shows after it started the player.
 inline const char kStartedNotice[] =
     "If the movie doesn't play, maybe you have chosen a wrong mplayer.exe, a wrong movie or subtitle. Or maybe you "

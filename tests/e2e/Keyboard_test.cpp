@@ -72,6 +72,34 @@ TEST_F(Keyboard, EnterOnPlayPlaysAndStaysOpen) {
     }
 }
 
+// In the framerate box and the command-line box the paste keys paste text,
+// as they always have; elsewhere they take links and files (Choosers). The
+// framerate box takes only as much text as it shows.
+TEST_F(Keyboard, PasteKeysInAnEditBoxPasteText) {
+    struct Case {
+        int id;
+        bool shiftInsert;
+        const char* commandLine;
+    };
+    const Case cases[] = {
+        { IDC_FRAMERATE, false, "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
+        { IDC_CMDLINE, false, "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },  // never run
+        { IDC_FRAMERATE, true, "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        Reelkick app(mp.Path(), log);
+        app.Focus(c.id);
+        const std::string info = app.Text(IDC_INFO);
+        CopyText("25");
+        app.TypePaste(c.id, c.shiftInsert);
+        EXPECT_EQ("25", app.Text(c.id));
+        EXPECT_EQ(info, app.Text(IDC_INFO)) << "nothing else was taken";
+        app.Click(IDC_PLAY);
+        EXPECT_EQ(c.commandLine, app.Text(IDC_CMDLINE));
+    }
+}
+
 TEST_F(Keyboard, AltPPlays) {
     Reelkick app(mp.Path(), log);
     app.AltKey('p');

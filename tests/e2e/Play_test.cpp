@@ -13,9 +13,6 @@ size_t CountOf(const std::string& piece, const std::string& text) {
 
 class Play : public InStartFolder {};
 
-// How the movie and the subtitle reach reelkick.
-enum Taken { Chosen, Dropped, Named };  // named: on its command line
-
 struct WorkedExample {
     const char* name;
     bool shell;
@@ -44,6 +41,11 @@ const char kOldMpvOptions[] = "  --sub-file=\"C:\\m.srt\"  --fs  --fps=25 --no-c
 std::vector<std::string> MpvArgv(const char* player, const char* framerate = "--container-fps-override=25") {
     return { player, "C:\\m.avi", "--sub-file=C:\\m.srt", "--fs", framerate, "--no-correct-pts" };
 }
+
+// A link as browsers copy it; through the shell, each % is written
+// %%cd:~,%, which cmd leaves as %.
+const char kLink[] = "https://example.org/Film%20one.avi?a=1&b=%41,c";
+const char kLinkForShell[] = "https://example.org/Film%%cd:~,%20one.avi?a=1&b=%%cd:~,%41,c";
 
 const WorkedExample kWorkedExamples[] = {
     { "movie only", true, nullptr, false, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\" \"",
@@ -82,6 +84,15 @@ const WorkedExample kWorkedExamples[] = {
     { "MPlayer with its version resource, named mpv.exe", true, "D:\\mpv\\mpv.exe", true, true, "25",
       "cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
       { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Chosen, "player-mplayer-1.5" },
+    // A link is the movie, with a subtitle on the disk.
+    { "a link named on the command line, with a subtitle", true, nullptr, true, true, "25",
+      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"") + kLinkForShell + "\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      { "C:\\MP\\mplayer.exe", kLink, "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Named, "mplayer",
+      { kLink, "C:\\m.srt" } },
+    { "a link named on the command line, with a subtitle, for mpv", true, "D:\\mpv\\mpv.exe", true, true, "25",
+      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"") + kLinkForShell + "\"" + kMpvOptions,
+      { "D:\\mpv\\mpv.exe", kLink, "--sub-file=C:\\m.srt", "--fs", "--container-fps-override=25", "--no-correct-pts" },
+      Named, "player-mpv-0.39.0", { kLink, "C:\\m.srt" } },
     // Several movies: the options for all of them first, then each movie
     // with its own subtitle, which mpv takes only inside a group.
     { "a season named on the command line", true, nullptr, false, true, "25",

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -349,11 +350,11 @@ std::string Reelkick::RefusedFile(int id, const std::string& path) {
     return text;
 }
 
-void Reelkick::Drop(const std::vector<std::string>& paths) {
-    // What the shell hands over: a DROPFILES header, each name with its NUL,
-    // and one more NUL. It has to lie in reelkick's own memory. The shell's
-    // block comes from GlobalAlloc, which only reelkick itself could call;
-    // Wine's DragFinish lets go of this one without harm, and it is freed here.
+namespace {
+
+// What the shell hands over for a drop, and what Explorer copies: a
+// DROPFILES header, each name with its NUL, and one more NUL.
+std::string DropBlock(const std::vector<std::string>& paths) {
     std::wstring names;
     for (const std::string& path : paths) names += Wide(path) + L'\0';
     names += L'\0';
@@ -361,7 +362,63 @@ void Reelkick::Drop(const std::vector<std::string>& paths) {
     header.pFiles = sizeof header;
     header.fWide = TRUE;
     std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+    return block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+}
+
+// Empties the clipboard and puts `data` on it in `format`, unless it is empty.
+void Copy(UINT format, const std::string& data) {
+    HGLOBAL block = data.empty() ? nullptr : ::GlobalAlloc(GMEM_MOVEABLE, data.size());
+    if (block) {
+        std::memcpy(::GlobalLock(block), data.data(), data.size());
+        ::GlobalUnlock(block);
+    }
+    // Another program may hold the clipboard open for a moment.
+    Require(WaitFor([] { return ::OpenClipboard(nullptr) != FALSE; }), "the clipboard stayed busy for 20 s");
+    ::EmptyClipboard();
+    const bool put = !block || ::SetClipboardData(format, block);
+    ::CloseClipboard();
+    Require(put, "nothing could be put on the clipboard" + LastError());
+}
+
+}  // namespace
+
+void CopyText(const std::string& text) {
+    const std::wstring wide = Wide(text);
+    Copy(CF_UNICODETEXT, text.empty() ? std::string()
+                                      : std::string(reinterpret_cast<const char*>(wide.c_str()),
+                                                    (wide.size() + 1) * sizeof(wchar_t)));
+}
+
+void CopyFiles(const std::vector<std::string>& paths) { Copy(CF_HDROP, DropBlock(paths)); }
+
+void Reelkick::TypePaste(int watched, bool shiftInsert) {
+    const std::string before = Text(watched);
+    // Keys go to the active window; another test's reelkick may have had it last.
+    Require(WaitFor([&] {
+                if (::GetForegroundWindow() == m_main) return true;
+                ::SetForegroundWindow(m_main);
+                return false;
+            }),
+            "the main window could not be made the active one");
+    const WORD modifier = shiftInsert ? VK_SHIFT : VK_CONTROL, key = shiftInsert ? VK_INSERT : 'V';
+    INPUT keys[4] = {};
+    const WORD order[4] = { modifier, key, key, modifier };
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    Require(::SendInput(4, keys, sizeof(INPUT)) == 4, "the keys could not be typed" + LastError());
+    Require(WaitFor([&] { return Text(watched) != before; }),
+            "control " + std::to_string(watched) + " did not change within 20 s of the paste keys");
+    Sync();
+}
+
+void Reelkick::Drop(const std::vector<std::string>& paths) {
+    // The block has to lie in reelkick's own memory. The shell's block
+    // comes from GlobalAlloc, which only reelkick itself could call; Wine's
+    // DragFinish lets go of this one without harm, and it is freed here.
+    const std::string block = DropBlock(paths);
     void* drop = ::VirtualAllocEx(m_process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     Require(drop && ::WriteProcessMemory(m_process.hProcess, drop, block.data(), block.size(), nullptr),
             "no room for a drop in reelkick's memory" + LastError());
@@ -462,6 +519,11 @@ PlacedFile::PlacedFile(const std::string& path, Kind kind, const std::string& bu
         fs::copy_file(fs::u8path(BinFolder() + "\\" + build + ".exe"), fs::u8path(m_path),
                       fs::copy_options::overwrite_existing, error);
     });
+}
+
+PlacedFile::PlacedFile(const std::string& path, const std::string& contents) : m_path(path) {
+    Require(static_cast<bool>(std::ofstream(fs::u8path(m_path), std::ios::binary) << contents),
+            "could not write " + m_path);
 }
 
 PlacedFile::~PlacedFile() {

@@ -85,6 +85,9 @@ public:
     // Drops `paths` onto the main window, as the shell does when files are
     // dragged there; returns when the handler is done.
     void Drop(const std::vector<std::string>& paths);
+    // Types Ctrl+V (or Shift+Insert) into the window, as the keyboard does,
+    // and returns once the text of control `watched` has changed.
+    void TypePaste(int watched, bool shiftInsert = false);
     // Clicks `id` and closes the open-file dialog with Cancel.
     void CancelFileDialog(int id);
     // Clicks `id`, types `path` and presses Open, expecting the dialog to
@@ -152,6 +155,11 @@ private:
     double m_readyMs = 0;
 };
 
+// What a program that copies puts on the clipboard: `text`, or nothing at
+// all for "", or the files of `paths` as Explorer's Copy does.
+void CopyText(const std::string& text);
+void CopyFiles(const std::vector<std::string>& paths);
+
 // A file (a copy of the recording player, or a little data) placed for one
 // test and removed afterwards. A player is the plain recording player
 // (mplayer.exe), or one that carries the version resource of a build of
@@ -160,6 +168,8 @@ class PlacedFile {
 public:
     enum Kind { Player, Data };
     PlacedFile(const std::string& path, Kind kind = Data, const std::string& build = "mplayer");
+    // A file of data that holds `contents`.
+    PlacedFile(const std::string& path, const std::string& contents);
     ~PlacedFile();
     PlacedFile(const PlacedFile&) = delete;
     PlacedFile& operator=(const PlacedFile&) = delete;

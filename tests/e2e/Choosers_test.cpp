@@ -326,8 +326,8 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
             "HTTP://example.org/s/Ep3.mkv#x" },
           PastedText },
         // Through the shell, % and ! reach the player as they are.
-        { { "https://example.org/a%20b.avi?q=%PATH%&r=!x!^" }, " You have chosen the stream "
-          "https://example.org/a%20b.avi?q=%PATH%&r=!x!^", { "https://example.org/a%20b.avi?q=%PATH%&r=!x!^" }, Named },
+        { { "https://example.org/a.avi?q=%PATH%&r=!x!^" }, " You have chosen the stream "
+          "https://example.org/a.avi?q=%PATH%&r=!x!^", { "https://example.org/a.avi?q=%PATH%&r=!x!^" }, Named },
         { { breakOut, In("no stream.url") }, "no stream.url holds no link that reelkick can play, so it won't be used.",
           {}, Named, IDC_MOVIE },
     };

@@ -30,4 +30,4 @@ ChosenFile::ChosenFile(const CString& fullPath) : path(fullPath), link(IsLink(fu
     upperExt.MakeUpper();
 }
 
-DWORD AttributesOf(const CString& path) { return ::GetFileAttributesW(CWideString(path).GetBuffer()); }
+DWORD AttributesOf(const CString& path) { return ::GetFileAttributesW(CWideString(path).ForFileCalls().GetBuffer()); }

@@ -27,6 +27,6 @@ bool IsGivenSubtitle(const ChosenFile& file);
 // True for an internet shortcut, which holds a link.
 bool IsShortcut(const ChosenFile& file);
 
-// The attributes of the file or folder at `path`; INVALID_FILE_ATTRIBUTES
-// when there is none.
+// The attributes of the file or folder at `path`, a full path of any
+// length; INVALID_FILE_ATTRIBUTES when there is none.
 DWORD AttributesOf(const CString& path);

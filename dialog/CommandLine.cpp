@@ -61,7 +61,9 @@ CString FramerateOption(const CString& framerate, Spelling spelling) {
 
 CString ShellProgram() { return GetSystemFolder() + "\\cmd.exe"; }
 
-CString ShellPrefixFor(DWORD probeError) { return probeError == ERROR_FILE_NOT_FOUND ? "" : "cmd /C \""; }
+CString ShellPrefixFor(DWORD probeError) { return probeError == ERROR_FILE_NOT_FOUND ? "" : "cmd /D /E:ON /V:OFF /C \""; }
+
+const char kShellProbe[] = "cmd.exe /D /C";
 
 CString ForShell(const CString& pieces) {
     CString safe = pieces;

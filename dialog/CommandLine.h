@@ -47,9 +47,17 @@ CString FramerateOption(const CString& framerate, Spelling spelling);
 // The shell, by its full path: a cmd.exe that lies in reelkick's folder,
 // or beside a picked file, is never run.
 CString ShellProgram();
-// `cmd /C "` unless the start-up probe found no cmd.exe in the system folder
-// (ERROR_FILE_NOT_FOUND); then "", and the player starts directly.
+// `cmd /D /E:ON /V:OFF /C "` unless the start-up probe found no cmd.exe in
+// the system folder (ERROR_FILE_NOT_FOUND); then "", and the player starts
+// directly. The switches pin what the machine's settings would change: no
+// AutoRun command of the registry runs first (/D), the extensions that
+// ForShell's %cd:~,% needs are on (/E:ON), and !name! stays as it is
+// (/V:OFF), as a name such as Wow!.avi needs. They override the registry's
+// EnableExtensions and DelayedExpansion.
 CString ShellPrefixFor(DWORD probeError);
+// What the start-up probe runs: the shell with nothing to do, and without
+// the AutoRun commands, which could take long or keep a program running.
+extern const char kShellProbe[];
 // `pieces` as cmd must read them to pass them on unchanged: cmd expands
 // %NAME% even between quotes, so each % becomes %%cd:~,% (a lone % and an
 // empty slice of a variable that always exists), which cmd leaves as %.

@@ -54,8 +54,8 @@ BOOL CReelkickDlg::OnInitDialog() {
     // On systems with cmd.exe this flashes a console window; the initial info
     // text tells the user why.
     HANDLE probe = nullptr;
-    m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), "cmd.exe /C", &probe));
-    if (probe) PostWhenEnded(probe, m_hWnd, WM_PROBE_ENDED);
+    m_strShellPrefix = ShellPrefixFor(StartProgram(ShellProgram().GetString(), kShellProbe, &probe));
+    if (probe) PostWhenEnded(probe, m_hWnd, WM_PROBE_ENDED, kProbePatienceMs);
 
     // Files named on the command line are taken as dropped ones. Opened with
     // a movie, the window is ready to play it: Enter presses "&PLAY", and
@@ -66,11 +66,16 @@ BOOL CReelkickDlg::OnInitDialog() {
     return FALSE;
 }
 
-// Called once the start-up shell probe and its console have ended. The
-// console window took the activation from the window that the user has just
-// started, and once it was gone Wine gave it to nobody; the dialog manager
+// Called once the start-up shell probe and its console have ended, within a
+// few seconds of the start. The console window took the activation from the
+// window that the user has just started, and once it was gone Wine gave it
+// to nobody. So the window takes it back, but only from nobody: not once the
+// user has pressed or typed anything in it, and not from another program's
+// window, which the user or the system made active since. The dialog manager
 // puts the focus back where it was, on the first control or on "&PLAY".
 LRESULT CReelkickDlg::OnProbeEnded(WPARAM, LPARAM) {
-    SetForegroundWindow();
+    HWND active = ::GetForegroundWindow();
+    if (!m_bUserActed && (!active || active == ::GetDesktopWindow() || active == ::GetShellWindow()))
+        SetForegroundWindow();
     return 0;
 }

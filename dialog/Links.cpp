@@ -41,7 +41,7 @@ CString ShortcutLink(const CString& path) {
     const DWORD room = 32768;
     CWideString link(room);
     const DWORD units = ::GetPrivateProfileStringW(L"InternetShortcut", L"URL", L"", link.GetBuffer(), room,
-                                                   CWideString(path).GetBuffer());
+                                                   CWideString(path).ForFileCalls().GetBuffer());
     // A link that fills the room was cut short.
     return units < room - 1 ? CString(link.GetBuffer(), static_cast<int>(units)) : CString();
 }

@@ -1,6 +1,8 @@
 // Pasting: Ctrl+V, Shift+Insert or the system menu's entry hands over what
 // the user copied, as a drop does: files copied in Explorer, or the links
-// and file names of copied text, one a line.
+// and file names of copied text, one a line. The keys are caught as the
+// window's modal loop takes them, which also tells when the user first
+// pressed or typed anything in the window.
 #include <windows.h>
 
 #include <cstring>
@@ -12,6 +14,12 @@
 #include "resource.h"
 
 namespace {
+
+// A key or a mouse button pressed: the user is at work in the window.
+bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message > WM_MOUSEMOVE && message <= WM_MOUSELAST) ||
+           (message >= WM_NCLBUTTONDOWN && message <= WM_NCXBUTTONDBLCLK);
+}
 
 bool IsPasteKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
@@ -59,6 +67,7 @@ void AddLines(const CString& text, CStringArray& names, CString& other) {
 // Called for every message of the window's modal loop. In the two edit
 // boxes the paste keys paste text into the box, as they always have.
 BOOL CReelkickDlg::PreTranslateMessage(MSG* pMsg) {
+    if (IsUserInput(pMsg->message)) m_bUserActed = true;
     if (!IsPasteKey(*pMsg)) return FALSE;
     HWND control = pMsg->hwnd;
     while (control && ::GetParent(control) != m_hWnd) control = ::GetParent(control);

@@ -39,8 +39,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Posted once the start-up shell probe has ended.
+    // Posted once the start-up shell probe has ended, if it ends in time: a
+    // console that takes longer, or a Windows Terminal that shows it on its
+    // own schedule, is not waited for.
     static const UINT WM_PROBE_ENDED = WM_APP;
+    static const DWORD kProbePatienceMs = 5000;
 
     // A movie or subtitle, chosen, dropped or named on the command line:
     // stored, and judged in the info text. A subtitle goes with every movie,
@@ -81,5 +84,6 @@ private:
     CStringArray m_arrMovieSubtitles;
     CString m_strPlayerArg;     // player fragment in use; "" means no player
     CString m_strOtherPlayerArg;  // the player last chosen with the "MPlayer" button
-    CString m_strShellPrefix;   // "cmd /C \"" where there is a shell, else ""
+    CString m_strShellPrefix;   // "cmd /D /E:ON /V:OFF /C \"" where there is a shell, else ""
+    bool m_bUserActed = false;  // the user has pressed or typed something in the window
 };

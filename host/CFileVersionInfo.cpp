@@ -15,7 +15,8 @@ CFileVersionInfo::CFileVersionInfo(const CString& path) {
     if (!GetProc(module, "GetFileVersionInfoSizeW", getSize) || !GetProc(module, "GetFileVersionInfoW", getInfo) ||
         !GetProc(module, "VerQueryValueW", m_query))
         return;
-    const CWideString name(path);
+    CWideString name(path);
+    name.ForFileCalls();
     DWORD ignored;
     if (DWORD size = getSize(name.GetBuffer(), &ignored)) {
         m_data = std::malloc(size);

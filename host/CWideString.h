@@ -19,6 +19,12 @@ public:
 
     wchar_t* GetBuffer() const { return m_text; }
 
+    // Makes the full path that this holds one that the wide file functions
+    // take whatever its length: from MAX_PATH characters on, the \\?\ form
+    // (\\?\UNC\ for a share), which every Windows takes, also one that does
+    // not allow long paths. A shorter path stays as it is.
+    CWideString& ForFileCalls();
+
 private:
     void Allocate(DWORD units);
 

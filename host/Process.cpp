@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "CWideString.h"
@@ -57,6 +58,7 @@ struct EndWatch {
     HANDLE process;
     HWND wnd;
     UINT message;
+    DWORD ms;
 };
 
 ULONGLONG StartTime(HANDLE process) {
@@ -65,41 +67,52 @@ ULONGLONG StartTime(HANDLE process) {
     return (static_cast<ULONGLONG>(start.dwHighDateTime) << 32) | start.dwLowDateTime;
 }
 
-// Waits for every process that `parent` started and that still runs. A
-// process id is used again once its process has ended, so a process that
-// names the parent's id but started before it had another parent.
-void WaitForChildren(HANDLE parent) {
+// Milliseconds left until `deadline` (a GetTickCount), none once it is past.
+DWORD Left(DWORD deadline) {
+    const DWORD now = ::GetTickCount();
+    return static_cast<int>(deadline - now) > 0 ? deadline - now : 0;
+}
+
+// Waits until `deadline` for the host of the console that `parent` was given,
+// conhost.exe, which the system starts for it; false when time ran out. Only
+// its own: whatever else it started is its business. A process id is used
+// again once its process has ended, so a process that names the parent's id
+// but started before it had another parent.
+bool WaitForConsoleHost(HANDLE parent, DWORD deadline) {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
+    if (snapshot == INVALID_HANDLE_VALUE) return true;
     const DWORD parentId = ::GetProcessId(parent);
     const ULONGLONG parentStart = StartTime(parent);
+    bool ended = true;
     PROCESSENTRY32 entry = { sizeof entry };
     for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parentId) continue;
-        HANDLE child = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!child) continue;
-        if (StartTime(child) >= parentStart) ::WaitForSingleObject(child, INFINITE);
-        ::CloseHandle(child);
+        if (entry.th32ParentProcessID != parentId || _stricmp(entry.szExeFile, "conhost.exe") != 0) continue;
+        HANDLE host = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!host) continue;
+        if (StartTime(host) >= parentStart && ::WaitForSingleObject(host, Left(deadline)) != WAIT_OBJECT_0)
+            ended = false;
+        ::CloseHandle(host);
     }
     ::CloseHandle(snapshot);
+    return ended;
 }
 
 DWORD WINAPI WatchEnd(void* param) {
     EndWatch watch = *static_cast<EndWatch*>(param);
     ::HeapFree(::GetProcessHeap(), 0, param);
-    ::WaitForSingleObject(watch.process, INFINITE);
-    WaitForChildren(watch.process);
+    const DWORD deadline = ::GetTickCount() + watch.ms;
+    if (::WaitForSingleObject(watch.process, watch.ms) == WAIT_OBJECT_0 && WaitForConsoleHost(watch.process, deadline))
+        ::PostMessageA(watch.wnd, watch.message, 0, 0);
     ::CloseHandle(watch.process);
-    ::PostMessageA(watch.wnd, watch.message, 0, 0);
     return 0;
 }
 
 }  // namespace
 
-void PostWhenEnded(HANDLE process, HWND wnd, UINT message) {
+void PostWhenEnded(HANDLE process, HWND wnd, UINT message, DWORD ms) {
     auto* watch = static_cast<EndWatch*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(EndWatch)));
     if (watch) {
-        *watch = EndWatch{ process, wnd, message };
+        *watch = EndWatch{ process, wnd, message, ms };
         if (HANDLE thread = ::CreateThread(nullptr, 0, WatchEnd, watch, 0, nullptr)) {
             ::CloseHandle(thread);
             return;

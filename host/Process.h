@@ -22,10 +22,11 @@ CString GetProgramFolder();
 // close.
 DWORD StartProgram(const char* application, const CString& commandLine, HANDLE* process = nullptr);
 
-// Posts `message` to `wnd` once `process` has ended, and with it the
-// programs it started, such as its console's host; watched from a thread of
-// its own, so that nobody waits. The handle is closed then.
-void PostWhenEnded(HANDLE process, HWND wnd, UINT message);
+// Posts `message` to `wnd` once `process` has ended, and with it the host
+// of its console, if both end within `ms` milliseconds; nothing is posted
+// after that. Watched from a thread of its own, so that nobody waits. The
+// handle is closed then.
+void PostWhenEnded(HANDLE process, HWND wnd, UINT message, DWORD ms);
 
 // The system's message for an error code, on one line.
 CString GetErrorText(DWORD error);

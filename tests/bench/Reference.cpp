@@ -101,7 +101,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         char folder[MAX_PATH] = "";
         ::GetCurrentDirectoryA(MAX_PATH, folder);
         ::wsprintfA(g_player, "%s\\mplayer.exe", folder);
-        char probe[] = "cmd.exe /C", shellPath[MAX_PATH];
+        char probe[] = "cmd.exe /D /C", shellPath[MAX_PATH];
         ::GetSystemDirectoryA(shellPath, MAX_PATH);
         ::lstrcatA(shellPath, "\\cmd.exe");
         STARTUPINFOA startup = { sizeof startup };
@@ -114,7 +114,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             ::CloseHandle(process.hThread);
             ::CloseHandle(::CreateThread(nullptr, 0, WatchProbe, process.hProcess, 0, nullptr));
         }
-        ::wsprintfA(g_command, shell ? "cmd /C \"\"%s\" \"" : "\"%s\" ", g_player);
+        ::wsprintfA(g_command, shell ? "cmd /D /E:ON /V:OFF /C \"\"%s\" \"" : "\"%s\" ", g_player);
         return TRUE;
     }
     case WM_PROBE_ENDED:
@@ -130,7 +130,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             PlayerIsMpv();
             const bool player = ::GetFileAttributesA(g_player) != INVALID_FILE_ATTRIBUTES;
             if (player) ::WinExec(g_command, SW_SHOW);
-            ::SetDlgItemTextA(dialog, IDC_CMDLINE, player ? g_command : "cmd /C \"\"");
+            ::SetDlgItemTextA(dialog, IDC_CMDLINE, player ? g_command : "cmd /D /E:ON /V:OFF /C \"\"");
             char info[400] = "You didn't choose the right mplayer.exe. Try copying reelkick.exe to mplayer directory. "
                              "Don't you have it? Check out ";
             ::lstrcatA(info, kPlayerDownloadAddresses);

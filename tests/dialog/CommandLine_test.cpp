@@ -64,10 +64,10 @@ TEST(CommandLine, OnlyAMissingShellDropsThePrefix) {
     };
     const Case cases[] = {
         { ERROR_FILE_NOT_FOUND, "" },  // no cmd.exe
-        { 0, "cmd /C \"" },            // started
-        { ERROR_NOT_ENOUGH_MEMORY, "cmd /C \"" },
-        { ERROR_PATH_NOT_FOUND, "cmd /C \"" },
-        { ERROR_BAD_EXE_FORMAT, "cmd /C \"" },
+        { 0, "cmd /D /E:ON /V:OFF /C \"" },            // started
+        { ERROR_NOT_ENOUGH_MEMORY, "cmd /D /E:ON /V:OFF /C \"" },
+        { ERROR_PATH_NOT_FOUND, "cmd /D /E:ON /V:OFF /C \"" },
+        { ERROR_BAD_EXE_FORMAT, "cmd /D /E:ON /V:OFF /C \"" },
     };
     for (const Case& c : cases) EXPECT_STREQ(c.prefix, ShellPrefixFor(c.probeResult).GetString()) << c.probeResult;
 }

@@ -75,7 +75,7 @@ TEST_F(Choosers, MovieIsJudgedByTheWholeExtensionAndStoredAnyway) {
                                        " could not be a movie, so it won't work.",
                       app.Text(IDC_INFO));
             EXPECT_EQ(2u, app.Click(IDC_PLAY));
-            EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+            EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
             sent.push_back(In(c.name));
         }
     }
@@ -102,7 +102,7 @@ TEST_F(Choosers, SubtitleIsJudgedByItsExtensionAndStoredAnyway) {
                                        " is a subtitle? Because it doesn't seem it has the .sub, .srt or .txt extension.",
                       app.Text(IDC_INFO));
             EXPECT_EQ(2u, app.Click(IDC_PLAY));
-            EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
+            EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  -sub \"" + In(c.name) + "\" \"", app.Text(IDC_CMDLINE));
             sent.push_back(In(c.name));
         }
     }
@@ -137,7 +137,7 @@ TEST_F(Choosers, PlayerMustBeAnExe) {
         if (!c.info) inUse = "  \"" + In(c.name) + "\" ";
         EXPECT_EQ(c.info ? c.info : "You have chosen " + In(c.name) + " for watching the movie.", app.Text(IDC_INFO));
         EXPECT_EQ(inUse.empty() ? 0u : 2u, app.Click(IDC_PLAY));
-        EXPECT_EQ("cmd /C \"" + inUse + "\"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"" + inUse + "\"", app.Text(IDC_CMDLINE));
     }
     auto starts = app.Players();
     ASSERT_EQ(2u, starts.size()) << "the accepted player, and again while a rejected choice changed nothing";
@@ -155,13 +155,14 @@ TEST_F(Choosers, RejectedPlayerLeavesABlankPlayer) {
     app.Click(IDC_CURRENT_PLAYER);
     app.Click(IDC_CURRENT_PLAYER);
     EXPECT_EQ(1u, app.Click(IDC_PLAY)) << "the shell, which finds nothing to run";
-    EXPECT_EQ("cmd /C \" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \" \"", app.Text(IDC_CMDLINE));
     EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO)) << "a blank counts as a player";
 }
 
 // Every character a file name may hold reaches the player as it is, through
 // the real shell, whether the file is the player, the movie or the subtitle,
-// chosen or dropped: cmd expands %NAME% even between quotes, and MPlayer
+// chosen or dropped: cmd expands %NAME% even between quotes, and !NAME! with
+// delayed expansion on, and MPlayer
 // splits -sub at commas unless each is written \, (which it then takes out).
 // mpv's --sub-file takes one file, commas and all. Each press spells the
 // subtitle for the player in use then, whichever was in use when it was
@@ -176,6 +177,8 @@ TEST_F(Choosers, EveryLegalNameReachesThePlayer) {
         { "%windir%", nullptr }, { "%PATH%", nullptr }, { "x %CD% y", nullptr }, { "100%", nullptr },
         { "%%", nullptr },       { "%", nullptr },      { "Сказка", nullptr },   { "童話", nullptr },
         { "𝄞 clef", nullptr },  // beyond the BMP: a surrogate pair in UTF-16
+        // What delayed expansion would take, where the machine turns it on.
+        { "Wow! a!windir!b ^%PATH%^ 100%!", nullptr },
     };
     Reelkick& app = Start();
     app.Click(IDC_CURRENT_PLAYER);
@@ -237,7 +240,7 @@ TEST_F(Choosers, DroppedOrNamedFilesAreTakenAsTheirChooserWould) {
                             { In("Ep10.avi") }, { In("Ep1.srt") }, { In("ep10.en.SRT") } };
     // So many episodes that the command outgrows what cmd.exe takes.
     std::vector<std::string> many;
-    std::string tooLong = "cmd /C \"\"C:\\MP\\mplayer.exe\" ";
+    std::string tooLong = "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" ";
     for (int i = 10; i < 50; ++i) {
         many.push_back(In(std::string(200, 'e') + std::to_string(i) + ".avi"));
         Place(many.back().substr(In("").size()));
@@ -387,7 +390,7 @@ TEST_F(Choosers, ANameThatDoesNotExistIsRefused) {
         }
     }
     EXPECT_EQ(2u, app.Click(IDC_PLAY));
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE)) << "no movie, no subtitle";
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE)) << "no movie, no subtitle";
 }
 
 // Cancel changes nothing and pushes nothing, nor does a drop of nothing but
@@ -410,14 +413,14 @@ TEST_F(Choosers, CancelKeepsUnsavedEdits) {
         EXPECT_EQ(info, app.Text(IDC_INFO));
     }
     app.Click(IDC_PLAY);
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE))
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE))
         << "the cancelled subtitle choice stored nothing";
 
     app.SetText(IDC_FRAMERATE, "30");
     app.SetText(IDC_CMDLINE, "typed again");
     app.ChooseFile(IDC_SUBTITLE, "C:\\m.srt");
     EXPECT_EQ("24", app.Text(IDC_FRAMERATE)) << "the last pulled framerate";
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -fps 24\"", app.Text(IDC_CMDLINE));
 }
 
 }  // namespace

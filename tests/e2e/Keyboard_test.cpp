@@ -47,9 +47,9 @@ TEST_F(Keyboard, EnterOnPlayPlaysAndStaysOpen) {
         const char* commandLine;
     };
     const Case cases[] = {
-        { {}, nullptr, "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },
+        { {}, nullptr, "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"" },
         { { "C:\\m.avi", "C:\\m.srt" }, "You have chosen the subtitle m.srt",
-          "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"" },
+          "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);
@@ -84,11 +84,11 @@ TEST_F(Keyboard, PasteKeysInAnEditBoxPasteText) {
         const char* commandLine;
     };
     const Case cases[] = {
-        { IDC_FRAMERATE, false, IDC_FRAMERATE, "25", "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
-        { IDC_CMDLINE, false, IDC_CMDLINE, "25", "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },  // never run
-        { IDC_FRAMERATE, true, IDC_FRAMERATE, "25", "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
+        { IDC_FRAMERATE, false, IDC_FRAMERATE, "25", "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
+        { IDC_CMDLINE, false, IDC_CMDLINE, "25", "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"" },  // never run
+        { IDC_FRAMERATE, true, IDC_FRAMERATE, "25", "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  -fps 25\"" },
         { IDC_PLAY, true, IDC_INFO, "The clipboard holds no link and no file's name, only this text: 25",
-          "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },
+          "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);

@@ -22,10 +22,10 @@ TEST_F(Options, CurrentPlayerSwitchesThePlayerAndTheButton) {
         const char* commandLine;
     };
     const Step steps[] = {
-        { 1, false, kCurrentFolderInfo, "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },
-        { 0, true, kOtherFolderInfo, "cmd /C \"\"" },  // no other player chosen yet
-        { 1, false, kCurrentFolderInfo, "cmd /C \"\"C:\\MP\\mplayer.exe\" \"" },
-        { 0, true, kOtherFolderInfo, "cmd /C \"\"" },
+        { 1, false, kCurrentFolderInfo, "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"" },
+        { 0, true, kOtherFolderInfo, "cmd /D /E:ON /V:OFF /C \"\"" },  // no other player chosen yet
+        { 1, false, kCurrentFolderInfo, "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"" },
+        { 0, true, kOtherFolderInfo, "cmd /D /E:ON /V:OFF /C \"\"" },
     };
     Reelkick& app = Start();
     for (const Step& step : steps) {
@@ -131,7 +131,7 @@ TEST_F(Options, DeleteCmdClearsTheMovieSetUpButNotThePlayer) {
     EXPECT_FALSE(app.Enabled(IDC_MPLAYER));
 
     EXPECT_EQ(2u, app.Click(IDC_PLAY));
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
     EXPECT_EQ(kStartedNotice, app.Text(IDC_INFO));
     auto starts = app.Players();
     ASSERT_EQ(2u, starts.size());

@@ -48,61 +48,61 @@ const char kLink[] = "https://example.org/Film%20one.avi?a=1&b=%41,c";
 const char kLinkForShell[] = "https://example.org/Film%%cd:~,%20one.avi?a=1&b=%%cd:~,%41,c";
 
 const WorkedExample kWorkedExamples[] = {
-    { "movie only", true, nullptr, false, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\" \"",
+    { "movie only", true, nullptr, false, false, "", "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\" \"",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi" } },
     { "all options", true, nullptr, true, true, "25",
-      "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" } },
     { "no shell", false, nullptr, true, true, "25",
       "\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" } },
     { "other player", true, "D:\\Tools\\mplayer.exe", false, false, "",
-      "cmd /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
-    { "dropped", true, nullptr, true, false, "", "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
+      "cmd /D /E:ON /V:OFF /C \"  \"D:\\Tools\\mplayer.exe\"  \"C:\\m.avi\" \"", { "D:\\Tools\\mplayer.exe", "C:\\m.avi" } },
+    { "dropped", true, nullptr, true, false, "", "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, Dropped },
     { "named on the command line", true, nullptr, true, false, "",
-      "cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
+      "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\" \"",
       { "C:\\MP\\mplayer.exe", "C:\\m.avi", "-sub", "C:\\m.srt" }, Named },
     { "mpv v0.39.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\mpv.exe"), Chosen,
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\mpv.exe"), Chosen,
       "player-mpv-0.39.0" },
     { "mpv v0.36.0, before the framerate option's new name", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
       MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-0.36.0" },
     { "mpv 0.35.1", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
       MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-0.35.1" },
     { "mpv built from git after 0.36.0", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"") + kOldMpvOptions,
       MpvArgv("D:\\mpv\\mpv.exe", "--fps=25"), Chosen, "player-mpv-git" },
     { "mpv.exe without a version resource", true, "D:\\mpv\\MPV.EXE", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\MPV.EXE\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\MPV.EXE") },
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\MPV.EXE\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("D:\\mpv\\MPV.EXE") },
     { "mpv copied into the start folder as mplayer.exe", true, nullptr, true, true, "25",
-      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("C:\\MP\\mplayer.exe"), Chosen,
+      std::string("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"C:\\m.avi\"") + kMpvOptions, MpvArgv("C:\\MP\\mplayer.exe"), Chosen,
       "player-mpv-0.39.0" },
     // The resource decides, not the name.
     { "MPlayer with its version resource, named mpv.exe", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      "cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      "cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"C:\\m.avi\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
       { "D:\\mpv\\mpv.exe", "C:\\m.avi", "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Chosen, "player-mplayer-1.5" },
     // A link is the movie, with a subtitle on the disk.
     { "a link named on the command line, with a subtitle", true, nullptr, true, true, "25",
-      std::string("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"") + kLinkForShell + "\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
+      std::string("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"") + kLinkForShell + "\"  -sub \"C:\\m.srt\"  -fs  -fps 25\"",
       { "C:\\MP\\mplayer.exe", kLink, "-sub", "C:\\m.srt", "-fs", "-fps", "25" }, Named, "mplayer",
       { kLink, "C:\\m.srt" } },
     { "a link named on the command line, with a subtitle, for mpv", true, "D:\\mpv\\mpv.exe", true, true, "25",
-      std::string("cmd /C \"  \"D:\\mpv\\mpv.exe\"  \"") + kLinkForShell + "\"" + kMpvOptions,
+      std::string("cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  \"") + kLinkForShell + "\"" + kMpvOptions,
       { "D:\\mpv\\mpv.exe", kLink, "--sub-file=C:\\m.srt", "--fs", "--container-fps-override=25", "--no-correct-pts" },
       Named, "player-mpv-0.39.0", { kLink, "C:\\m.srt" } },
     // Several movies: the options for all of them first, then each movie
     // with its own subtitle, which mpv takes only inside a group.
     { "a season named on the command line", true, nullptr, false, true, "25",
-      "cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs  -fps 25 \"D:\\Season\\Ep01.mkv\"  -sub \"D:\\Season\\Ep01.srt\"  "
+      "cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  -fs  -fps 25 \"D:\\Season\\Ep01.mkv\"  -sub \"D:\\Season\\Ep01.srt\"  "
       "\"D:\\Season\\Ep02.mkv\"  -sub \"D:\\Season\\Ep02.en.srt\"  \"D:\\Season\\Ep03.mkv\" \"",
       { "C:\\MP\\mplayer.exe", "-fs", "-fps", "25", "D:\\Season\\Ep01.mkv", "-sub", "D:\\Season\\Ep01.srt",
         "D:\\Season\\Ep02.mkv", "-sub", "D:\\Season\\Ep02.en.srt", "D:\\Season\\Ep03.mkv" },
       Named, "mplayer", kSeason },
     { "a season dropped, for mpv", true, "D:\\mpv\\mpv.exe", false, true, "25",
-      "cmd /C \"  \"D:\\mpv\\mpv.exe\"  --fs  --container-fps-override=25 --no-correct-pts --{ \"D:\\Season\\Ep01.mkv\"  "
+      "cmd /D /E:ON /V:OFF /C \"  \"D:\\mpv\\mpv.exe\"  --fs  --container-fps-override=25 --no-correct-pts --{ \"D:\\Season\\Ep01.mkv\"  "
       "--sub-file=\"D:\\Season\\Ep01.srt\" --}  --{ \"D:\\Season\\Ep02.mkv\"  --sub-file=\"D:\\Season\\Ep02.en.srt\" --}  "
       "\"D:\\Season\\Ep03.mkv\" \"",
       { "D:\\mpv\\mpv.exe", "--fs", "--container-fps-override=25", "--no-correct-pts", "--{", "D:\\Season\\Ep01.mkv",
@@ -175,7 +175,7 @@ TEST_F(Play, OnlyTheFiveFrameratesArePassedOn) {
         SCOPED_TRACE(std::string("framerate '") + c.typed + "'");
         app.SetText(IDC_FRAMERATE, c.typed);
         EXPECT_EQ(2u, app.Click(IDC_PLAY));
-        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ(std::string("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" ") + c.option + "\"", app.Text(IDC_CMDLINE));
     }
 }
 
@@ -193,10 +193,10 @@ TEST_F(Play, APressCompletesAFramerateForTheNextPress) {
         SCOPED_TRACE(c.typed);
         app.SetText(IDC_FRAMERATE, c.typed);
         app.Click(IDC_PLAY);
-        EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
         EXPECT_EQ(c.shown, app.Text(IDC_FRAMERATE));
         app.Click(IDC_PLAY);
-        EXPECT_EQ(std::string("cmd /C \"\"C:\\MP\\mplayer.exe\" ") + c.nextOption + "\"", app.Text(IDC_CMDLINE));
+        EXPECT_EQ(std::string("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" ") + c.nextOption + "\"", app.Text(IDC_CMDLINE));
     }
 }
 
@@ -204,7 +204,7 @@ TEST_F(Play, TypedCommandLineIsNeverRun) {
     Reelkick& app = Start();
     app.SetText(IDC_CMDLINE, "notepad.exe");
     EXPECT_EQ(2u, app.Click(IDC_PLAY));
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\" \"", app.Text(IDC_CMDLINE));
     auto starts = app.Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(std::vector<std::string>{ "C:\\MP\\mplayer.exe" }, starts[0].argv);
@@ -214,7 +214,7 @@ TEST_F(Play, FullscreenWithoutAMovie) {
     Reelkick& app = Start();
     app.Click(IDC_FULLSCREEN);
     EXPECT_EQ(2u, app.Click(IDC_PLAY));
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  -fs \"", app.Text(IDC_CMDLINE));
     auto starts = app.Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", "-fs" }), starts[0].argv);
@@ -239,7 +239,7 @@ TEST_F(Play, WithoutAPlayerNothingStarts) {
     app.Click(IDC_CURRENT_PLAYER);  // cleared while no other player was chosen
     EXPECT_EQ(0u, app.Click(IDC_PLAY)) << "nothing is started";
 
-    EXPECT_EQ("cmd /C \" \"C:\\m.avi\" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \" \"C:\\m.avi\" \"", app.Text(IDC_CMDLINE));
     std::string info = app.Text(IDC_INFO);
     EXPECT_EQ(kNoPlayerStart, info.substr(0, sizeof kNoPlayerStart - 1));
     EXPECT_EQ(3u, CountOf(" or ", info)) << "four addresses joined by \" or \": " << info;

@@ -40,6 +40,7 @@ std::string Contents(const std::string& path) {
 class HttpsServer {
 public:
     HttpsServer(const std::string& folder, const std::string& log) : m_log(log), m_lease(log + ".lease") {
+        fs::remove(fs::u8path(m_log));  // an earlier suite's server said its own port
         std::ofstream(fs::u8path(m_lease)) << "The server runs while this file exists.\n";
         const std::wstring exe = Wide(BinFolder() + "\\https-server.exe");
         std::wstring commandLine = L"\"" + exe + L"\"";

@@ -32,14 +32,15 @@ size_t ProgramsAmong(DWORD processes) {
     return processes > kConsoleHostsPerPress ? processes - kConsoleHostsPerPress : 0;
 }
 
-// Polls `done` until it holds or patience runs out.
+// Polls `done` every `step` until it holds or patience runs out.
 template <typename Condition>
-bool WaitFor(Condition done, std::chrono::milliseconds patience = kPatience) {
+bool WaitFor(Condition done, std::chrono::milliseconds patience = kPatience,
+             std::chrono::milliseconds step = std::chrono::milliseconds(10)) {
     auto until = std::chrono::steady_clock::now() + patience;
     for (;;) {
         if (done()) return true;
         if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(step);
     }
 }
 
@@ -175,7 +176,7 @@ std::vector<PlayerStart> PlayerLog::Starts() const {
 }
 
 Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::vector<std::string>& args,
-                   const std::wstring& exe)
+                   const std::wstring& exe, HWND meanwhile)
     : m_log(log) {
     // The job ends whatever is left of it when this test program ends.
     m_job = ::CreateJobObjectW(nullptr, nullptr);
@@ -201,18 +202,21 @@ Reelkick::Reelkick(const std::string& folder, const PlayerLog& log, const std::v
     try {
         Require(::AssignProcessToJobObject(m_job, m_process.hProcess), "reelkick.exe is in no job" + LastError());
         ::ResumeThread(m_process.hThread);
-        WaitUntilReady(exe, started);
+        WaitUntilReady(exe, started, meanwhile);
     } catch (...) {
         End();
         throw;
     }
 }
 
-void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started) {
-    Require(WaitFor([&] {
-                m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr);
-                return m_main || WaitForExit(0);
-            }),
+void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started,
+                              HWND meanwhile) {
+    Require(WaitFor(
+                [&] {
+                    m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr);
+                    return m_main || WaitForExit(0);
+                },
+                kPatience, std::chrono::milliseconds(1)),
             "the main window did not appear within 20 s");
     DWORD binaryType = 0;
     Require(m_main != nullptr,
@@ -220,6 +224,7 @@ void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock
                 (::GetBinaryTypeW(exe.c_str(), &binaryType) && binaryType == SCS_32BIT_BINARY
                      ? ": a 32-bit exe needs 32-bit Wine (Debian's wine32:i386)"
                      : ""));
+    if (meanwhile) ActivateMeanwhile(meanwhile);
     Sync();
     m_readyMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
     // The shell probe ran before the window was shown.
@@ -227,9 +232,33 @@ void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock
     m_baseline = TotalProcesses();
     // The window the user has just started is the one the keyboard goes to,
     // also after the probe's console window has come and gone.
-    Require(WaitFor([&] { return ::GetForegroundWindow() == m_main; }),
-            "the main window was not active within 20 s of start-up");
+    if (!meanwhile) {
+        Require(WaitFor([&] { return ::GetForegroundWindow() == m_main; }),
+                "the main window was not active within 20 s of start-up");
+    }
     Sync();
+}
+
+// The window thread stops once the window has come up and been made the
+// active one, which it does first of all, and has handled what came with
+// that: held before, it would make itself active again once let go. The
+// probe, which reelkick started before it showed its window, is still
+// running then, and its console host with it: starting them takes far
+// longer.
+void Reelkick::ActivateMeanwhile(HWND wnd) {
+    Require(WaitFor([&] { return ::GetForegroundWindow() == m_main; }), "the window did not become the active one");
+    Sync();
+    Require(::SuspendThread(m_process.hThread) != static_cast<DWORD>(-1), "reelkick could not be held" + LastError());
+    const bool probeRan = RunningChildren() > 0;
+    WaitUntilChildrenEnded();
+    const bool active = WaitFor([&] {
+        if (::GetForegroundWindow() == wnd) return true;
+        ::SetForegroundWindow(wnd);
+        return false;
+    });
+    ::ResumeThread(m_process.hThread);
+    Require(probeRan, "the start-up probe had ended before reelkick's window was seen");
+    Require(active, "the test's window could not be made the active one");
 }
 
 Reelkick::~Reelkick() {

@@ -55,9 +55,12 @@ public:
     // Starts reelkick.exe (or `exe`) with `folder` as its working folder and
     // `args` on its command line, inside a job that counts every process it
     // starts, and waits until its main window is up and the start-up shell
-    // probe has ended. Players it starts log to `log`.
+    // probe has ended. Players it starts log to `log`. With `meanwhile`, a
+    // window of the test's, that window is made the active one once
+    // reelkick's window is up and before reelkick sees that the probe has
+    // ended: reelkick is held still until then.
     Reelkick(const std::string& folder, const PlayerLog& log, const std::vector<std::string>& args = {},
-             const std::wstring& exe = ReelkickExe());
+             const std::wstring& exe = ReelkickExe(), HWND meanwhile = nullptr);
     // Fails the test when a process that reelkick started is still running
     // after a while, then ends them all and reelkick.
     ~Reelkick();
@@ -133,7 +136,9 @@ public:
 
 private:
     // Waits for the main window and for the shell probe to end.
-    void WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started);
+    void WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock::time_point started, HWND meanwhile);
+    // Activates `wnd` while reelkick's window thread stands still.
+    void ActivateMeanwhile(HWND wnd);
     // Ends reelkick and everything it started, and lets go of them.
     void End();
     // Opens the file dialog of `id`, types `path` and presses Open.

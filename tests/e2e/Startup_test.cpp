@@ -100,7 +100,7 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
 
         EXPECT_EQ(c.started, app.Click(IDC_PLAY));
 
-        EXPECT_EQ("cmd /C \"\"" + (c.shown.empty() ? c.playerArgv0 : c.shown) + "\" " +
+        EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"" + (c.shown.empty() ? c.playerArgv0 : c.shown) + "\" " +
                       (c.movie.empty() ? "" : " \"" + c.movie + "\" ") + "\"",
                   app.Text(IDC_CMDLINE));
         auto starts = app.Players();
@@ -109,6 +109,24 @@ TEST(Startup, PlaysThePlayerInTheStartFolder) {
             EXPECT_EQ(argv, starts[0].argv);
         }
     }
+}
+
+// The window takes back the activation that the probe's console took, but
+// not from a window of another program that was made active meanwhile.
+TEST(Startup, AWindowActivatedMeanwhileKeepsTheActivation) {
+    ScratchFolder mp("C:\\MP");
+    PlayerLog log;
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, other);
+    {
+        Reelkick app(mp.Path(), log, {}, ReelkickExe(), other);
+        // Handled after the message that the probe has ended.
+        app.PostClick(IDC_FULLSCREEN);
+        app.WaitForCheck(IDC_FULLSCREEN, 1);
+        EXPECT_EQ(other, ::GetForegroundWindow());
+    }
+    ::DestroyWindow(other);
 }
 
 TEST(Startup, FolderLengthsAreExact) {

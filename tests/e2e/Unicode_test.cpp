@@ -12,7 +12,7 @@ TEST_F(Unicode, MovieNameReachesThePlayer) {
     app.ChooseFile(IDC_MOVIE, name);
     EXPECT_EQ(" You have chosen the movie " + name, app.Text(IDC_INFO));
     EXPECT_EQ(2u, app.Click(IDC_PLAY));
-    EXPECT_EQ("cmd /C \"\"C:\\MP\\mplayer.exe\"  \"" + name + "\" \"", app.Text(IDC_CMDLINE));
+    EXPECT_EQ("cmd /D /E:ON /V:OFF /C \"\"C:\\MP\\mplayer.exe\"  \"" + name + "\" \"", app.Text(IDC_CMDLINE));
     auto starts = app.Players();
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ((std::vector<std::string>{ "C:\\MP\\mplayer.exe", name }), starts[0].argv);

@@ -121,7 +121,13 @@ TEST(Resources, ManifestAsksForModernBehaviour) {
                                "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
                                "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8"
                                "</activeCodePage>",
-                               "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>" })
+                               "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                               // Windows 10 1607 on: the first of these that it knows, and then the
+                               // dpiAware above is not read; 1703 on scales the dialog itself.
+                               "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                               "PerMonitorV2, System</dpiAwareness>",
+                               "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true"
+                               "</longPathAware>" })
         EXPECT_NE(std::string::npos, text.find(piece)) << piece;
 }
 

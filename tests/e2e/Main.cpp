@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     DWORD binaryType = 0;
     if (::GetEnvironmentVariableW(L"REELKICK_NO_32BIT", nullptr, 0) &&
         ::GetBinaryTypeW(ReelkickExe().c_str(), &binaryType) && binaryType == SCS_32BIT_BINARY) {
-        std::puts("Skipped: this machine cannot run 32-bit programs, so it cannot run the 32-bit reelkick.exe.");
+        std::puts("Skipped: this machine cannot run 32-bit programs, natively or emulated (scripts/with-32bit says "
+                  "why), so it cannot run the 32-bit reelkick.exe.");
         return 0;
     }
     ShellMissing::PutBackLeftovers();

@@ -5,15 +5,21 @@
 // loaded, as every DLL does, so its functions work without that start-up.
 #include <windows.h>
 
+#include <mbctype.h>
+
 #include "CWinApp.h"
 
 // The static constructors, which the linker lists between a count and a
 // null: the application object's is one of them.
 extern "C" void (*__CTOR_LIST__[])();
 
-// Runs the static constructors, last listed first, as the C runtime would,
-// then the whole program, which is the application's InitInstance.
+// Selects the system's ANSI code page for the multibyte string functions,
+// as the C runtime's start-up does, so that _mbsrchr never takes the trail
+// byte of a double-byte character for a backslash. Runs the static
+// constructors, last listed first, as the C runtime would, then the whole
+// program, which is the application's InitInstance.
 extern "C" void WinMainCRTStartup() {
+    _setmbcp(_MB_CP_ANSI);
     int count = 0;
     while (__CTOR_LIST__[count + 1]) ++count;
     while (count > 0) __CTOR_LIST__[count--]();

@@ -71,6 +71,10 @@ CString ForShell(const CString& pieces) {
     return safe;
 }
 
+CString ForCommand(const CString& shellPrefix, const CString& pieces) {
+    return shellPrefix.IsEmpty() ? pieces : ForShell(pieces);
+}
+
 int CommandLimit(const CString& shellPrefix) { return shellPrefix.IsEmpty() ? 32766 : 8191; }
 
 const char* CommandRunner(const CString& shellPrefix) { return shellPrefix.IsEmpty() ? "Windows" : "cmd.exe"; }

@@ -62,6 +62,9 @@ extern const char kShellProbe[];
 // %NAME% even between quotes, so each % becomes %%cd:~,% (a lone % and an
 // empty slice of a variable that always exists), which cmd leaves as %.
 CString ForShell(const CString& pieces);
+// `pieces` as the command that `shellPrefix` begins must hold them: made
+// safe for the shell where there is one, else as they are.
+CString ForCommand(const CString& shellPrefix, const CString& pieces);
 // The most characters that a command may have: 8191 for cmd.exe when the
 // prefix is not empty, else 32766, as CreateProcess takes 32767 with the NUL.
 int CommandLimit(const CString& shellPrefix);

@@ -31,8 +31,8 @@ CString LinkProblem(const CString& link, const CString& shellPrefix) {
             why = "holds a double quote";
         else if (*c < ' ' || *c == 0x7F)
             why = "holds a line break or another control character";
-    const CString piece = shellPrefix.IsEmpty() ? MovieArg(link) : ForShell(MovieArg(link));
-    if (!why && CommandLength(piece) > CommandLimit(shellPrefix)) why = "is longer than a command can be";
+    if (!why && CommandLength(ForCommand(shellPrefix, MovieArg(link))) > CommandLimit(shellPrefix))
+        why = "is longer than a command can be";
     if (!why) return CString();
     return CString("This is not a link that reelkick can play, as it ") + why + ": " + link;
 }

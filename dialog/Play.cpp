@@ -28,16 +28,16 @@ void CReelkickDlg::OnPlay() {
     // The paths are made safe for the shell here rather than when stored:
     // the start-folder fragment is made before the probe tells whether a
     // shell will run it, and stored fragments keep their one form.
-    auto forStart = [&](const CString& pieces) { return m_strShellPrefix.IsEmpty() ? pieces : ForShell(pieces); };
     m_strCmdBuild = m_strShellPrefix;
-    m_strCmdBuild += forStart(m_strPlayerArg + m_strMovieArg + SubtitleArg(m_strSubtitlePath, spelling));
+    m_strCmdBuild +=
+        ForCommand(m_strShellPrefix, m_strPlayerArg + m_strMovieArg + SubtitleArg(m_strSubtitlePath, spelling));
     UpdateData(TRUE);
     if (m_bFullscreen == 1) m_strCmdBuild += FullscreenOption(spelling);
     m_strCmdBuild += FramerateOption(m_strFramerate, spelling);
     CString episodes;
     for (int i = 0; i < m_arrMovies.GetSize(); ++i)
         episodes += EpisodeArg(m_arrMovies.GetAt(i), m_arrMovieSubtitles.GetAt(i), spelling);
-    m_strCmdBuild += forStart(episodes);
+    m_strCmdBuild += ForCommand(m_strShellPrefix, episodes);
     if (!m_strShellPrefix.IsEmpty()) m_strCmdBuild += "\"";
     m_strCmdLine = m_strCmdBuild;
 

@@ -67,12 +67,7 @@ public:
 
 private:
     bool Await(const std::string& line, std::chrono::seconds patience) const {
-        const auto deadline = std::chrono::steady_clock::now() + patience;
-        for (;;) {
-            if (Said().find(line) != std::string::npos) return true;
-            if (std::chrono::steady_clock::now() > deadline) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        return WaitFor([&] { return Said().find(line) != std::string::npos; }, patience, std::chrono::milliseconds(50));
     }
 
     std::string m_log, m_lease;

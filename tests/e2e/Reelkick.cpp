@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const auto kPatience = std::chrono::seconds(20);
 const UINT kAnswerMs = 20000;
 
 // Reelkick starts its programs from a window, without a console, so the
@@ -32,20 +31,17 @@ size_t ProgramsAmong(DWORD processes) {
     return processes > kConsoleHostsPerPress ? processes - kConsoleHostsPerPress : 0;
 }
 
-// Polls `done` every `step` until it holds or patience runs out.
-template <typename Condition>
-bool WaitFor(Condition done, std::chrono::milliseconds patience = kPatience,
-             std::chrono::milliseconds step = std::chrono::milliseconds(10)) {
-    auto until = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(step);
-    }
-}
-
 void Require(bool ok, const std::string& what) {
     if (!ok) throw std::runtime_error(what);
+}
+
+// Makes `wnd` the active window, as a user's click would.
+bool MakeActive(HWND wnd) {
+    return WaitFor([&] {
+        if (::GetForegroundWindow() == wnd) return true;
+        ::SetForegroundWindow(wnd);
+        return false;
+    });
 }
 
 std::string LastError() { return " (error " + std::to_string(::GetLastError()) + ")"; }
@@ -216,7 +212,7 @@ void Reelkick::WaitUntilReady(const std::wstring& exe, std::chrono::steady_clock
                     m_main = FindWindowOf(m_process.dwThreadId, L"Reelkick", nullptr);
                     return m_main || WaitForExit(0);
                 },
-                kPatience, std::chrono::milliseconds(1)),
+                std::chrono::seconds(20), std::chrono::milliseconds(1)),
             "the main window did not appear within 20 s");
     DWORD binaryType = 0;
     Require(m_main != nullptr,
@@ -251,11 +247,7 @@ void Reelkick::ActivateMeanwhile(HWND wnd) {
     Require(::SuspendThread(m_process.hThread) != static_cast<DWORD>(-1), "reelkick could not be held" + LastError());
     const bool probeRan = RunningChildren() > 0;
     WaitUntilChildrenEnded();
-    const bool active = WaitFor([&] {
-        if (::GetForegroundWindow() == wnd) return true;
-        ::SetForegroundWindow(wnd);
-        return false;
-    });
+    const bool active = MakeActive(wnd);
     ::ResumeThread(m_process.hThread);
     Require(probeRan, "the start-up probe had ended before reelkick's window was seen");
     Require(active, "the test's window could not be made the active one");
@@ -423,12 +415,7 @@ void CopyFiles(const std::vector<std::string>& paths) { Copy(CF_HDROP, DropBlock
 void Reelkick::TypePaste(int watched, bool shiftInsert) {
     const std::string before = Text(watched);
     // Keys go to the active window; another test's reelkick may have had it last.
-    Require(WaitFor([&] {
-                if (::GetForegroundWindow() == m_main) return true;
-                ::SetForegroundWindow(m_main);
-                return false;
-            }),
-            "the main window could not be made the active one");
+    Require(MakeActive(m_main), "the main window could not be made the active one");
     const WORD modifier = shiftInsert ? VK_SHIFT : VK_CONTROL, key = shiftInsert ? VK_INSERT : 'V';
     INPUT keys[4] = {};
     const WORD order[4] = { modifier, key, key, modifier };

@@ -9,10 +9,23 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Exe.h"
 #include "Utf8.h"
+
+// Polls `done` every `step` until it holds or `patience` runs out; false then.
+template <typename Condition>
+bool WaitFor(Condition done, std::chrono::milliseconds patience = std::chrono::seconds(20),
+             std::chrono::milliseconds step = std::chrono::milliseconds(10)) {
+    const auto until = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(step);
+    }
+}
 
 bool UnderWine();
 // Sends a message to a window of another process and returns its answer;
